@@ -1,0 +1,198 @@
+#include "model/EntrySyntax.h"
+
+#include "platform/Text.h"
+#include "platform/Ui.h"
+
+namespace rp {
+
+namespace {
+
+constexpr QChar kBlank = QLatin1Char(' ');
+constexpr QChar kDash = QLatin1Char('-');
+// Ranges longer than this are cut: no list of days or sites has more numbers, and a damaged field such
+// as "1-999999999" must not exhaust memory.
+constexpr qint64 kMaxRangeLength = 10000;
+
+bool isSlotLetter(QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('H'); }
+
+bool isAllDigits(const QString& s) {
+    if (s.isEmpty())
+        return false;
+    for (QChar c : s) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+qint64 rangePart(const QString& s) {
+    if (!isAllDigits(s))
+        return 0;
+    return leadingNumber(s.right(15)); // more digits than any count could use cannot matter
+}
+
+// Cuts text after every slot letter (and after any extra cut letter); a two-character piece gets a
+// leading "0". Characters after the last cut are dropped.
+QString cutPieces(const QString& text, const QString& extraCuts) {
+    QString out;
+    QString piece;
+    for (QChar c : text) {
+        piece += c;
+        if (isSlotLetter(c) || extraCuts.contains(c)) {
+            if (piece.size() == 2)
+                out += QLatin1Char('0');
+            out += piece;
+            piece.clear();
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QString CanonicaliseDateList(const QString& text) {
+    QString pass1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool dropped =
+            text[i] == kBlank && i + 1 < text.size() && (text[i + 1] == kDash || text[i + 1] == kBlank);
+        if (!dropped)
+            pass1 += text[i];
+    }
+    QString pass2;
+    for (qsizetype i = 0; i < pass1.size(); ++i) {
+        if (pass1[i] == kBlank && i > 0 && pass1[i - 1] == kDash)
+            continue;
+        pass2 += pass1[i];
+    }
+    if (pass2.startsWith(kDash))
+        pass2.remove(0, 1);
+    return pass2;
+}
+
+QString ExpandDateRanges(const QString& text) {
+    QString s = text;
+    while (true) {
+        const qsizetype dash = s.indexOf(kDash);
+        if (dash < 0)
+            break;
+        const qsizetype leftBlank = s.lastIndexOf(kBlank, dash);
+        const qsizetype start = leftBlank < 0 ? 0 : leftBlank + 1;
+        qsizetype end = s.indexOf(kBlank, dash);
+        if (end < 0)
+            end = s.size();
+        const QString range = s.mid(start, end - start);
+        const qsizetype split = range.indexOf(kDash);
+        const qint64 low = rangePart(range.left(split));
+        qint64 high = rangePart(range.mid(split + 1));
+        high = std::min(high, low + kMaxRangeLength);
+        QStringList numbers;
+        for (qint64 n = low; n <= high; ++n)
+            numbers << QString::number(n);
+        s.replace(range, numbers.join(kBlank));
+    }
+    return s;
+}
+
+QString DateListToDayKeys(const QString& expandedList, const QString& letters) {
+    if (expandedList.isEmpty())
+        return {};
+    const QString list = expandedList + kBlank;
+    QString joined;
+    for (QChar letter : letters) {
+        QString copy = list;
+        copy.replace(kBlank, letter);
+        joined += copy;
+    }
+    return cutPieces(joined, letters);
+}
+
+QString NormaliseManualList(const QString& text) {
+    QString packed = text;
+    packed.remove(kBlank);
+    return cutPieces(packed, QString());
+}
+
+QString ManualKeysToSlotTokens(const QString& keys, const QString& monthTokens) {
+    QString out;
+    for (qsizetype i = 0; i + 3 <= keys.size(); i += 3) {
+        const QString key = keys.mid(i, 3).toUpper();
+        const qsizetype at = monthTokens.indexOf(key);
+        if (at >= 0 && at + 3 < monthTokens.size())
+            out += key + monthTokens[at + 3];
+    }
+    return out;
+}
+
+QString AppendInitials(const QString& slotTokens, const QString& initials) {
+    QString out;
+    for (qsizetype i = 0; i + 4 <= slotTokens.size(); i += 4)
+        out += slotTokens.mid(i, 4) + initials;
+    return out;
+}
+
+QString AppendDay(const QString& fieldText, int day) {
+    if (fieldText.endsWith(kDash))
+        return fieldText + QString::number(day);
+    return fieldText + kBlank + QString::number(day);
+}
+
+QString dateListErrorText() { return QStringLiteral("Check the dates entered"); }
+
+QString manualListErrorText() {
+    return QStringLiteral("       CHECK THE FOLLOWING:\r\n\r\n"
+                          "1. Each Date needs a Letter Slot.  \r\n"
+                          "2. The Letter follows the Date.  \r\n"
+                          "3. Only Dates between 1 and 31.  \r\n"
+                          "4. Separate entries with a space. \r\n\r\n"
+                          "       [Example: 1A 12G 26C]");
+}
+
+bool CheckDateList(QString& field, Ui& ui) {
+    if (trimBlanks(field).isEmpty()) {
+        field = QString(kBlank);
+        return true;
+    }
+    QString number;
+    for (QChar c : field) {
+        if (c == kBlank || c == kDash) {
+            number.clear();
+            continue;
+        }
+        number += c;
+        if (leadingNumber(number) > 31) {
+            ui.message(dateListErrorText(), QStringLiteral("Date entry error"), Icon::None, Buttons::Ok);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CheckManualList(QString& field, Ui& ui) {
+    const QString trimmed = trimBlanks(field);
+    if (trimmed.isEmpty()) {
+        field = QString(kBlank);
+        return true;
+    }
+    const QString keys = NormaliseManualList(trimmed);
+    auto charAt = [&](qsizetype i) { return i < keys.size() ? keys[i] : QChar(); };
+    bool ok = true;
+    // Each test runs over every key before the next test; the first failing test reports.
+    for (qsizetype k = 0; ok && k < keys.size(); k += 3) {
+        const QChar c = charAt(k);
+        ok = c >= QLatin1Char('0') && c <= QLatin1Char('3');
+    }
+    for (qsizetype k = 0; ok && k < keys.size(); k += 3) {
+        const QChar c = charAt(k + 1);
+        const int day = charAt(k).digitValue() * 10 + c.digitValue();
+        ok = c.isDigit() && c.unicode() < 128 && day >= 1 && day <= 31;
+    }
+    for (qsizetype k = 0; ok && k < keys.size(); k += 3)
+        ok = isSlotLetter(charAt(k + 2));
+    if (ok)
+        ok = isSlotLetter(trimmed.back());
+    if (!ok)
+        ui.message(manualListErrorText(), QStringLiteral("can ONLY work Error"), Icon::None, Buttons::Ok);
+    return ok;
+}
+
+} // namespace rp

@@ -1,0 +1,28 @@
+#include "model/Tokens.h"
+
+#include "platform/Calendar.h"
+#include "platform/Text.h"
+
+namespace rp {
+
+QString padInitials(const QString& initials) {
+    return fitRight(trimBlanks(initials), 4, QLatin1Char('_'));
+}
+
+QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+QString siteToken(int site) { return twoDigits(site) + QLatin1Char('S'); }
+
+QString MonthTokenList(int month, int year) {
+    const int days = daysInMonth(month, year);
+    QString out;
+    out.reserve(days * kSlotLetters * 4);
+    for (int d = 1; d <= days; ++d) {
+        const QChar weekday = QLatin1Char(char('0' + weekdayOf(QDate(year, month, d))));
+        for (char letter = 'A'; letter <= 'H'; ++letter)
+            out += twoDigits(d) + QLatin1Char(letter) + weekday;
+    }
+    return out;
+}
+
+} // namespace rp

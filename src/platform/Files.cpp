@@ -1,0 +1,94 @@
+#include "platform/Files.h"
+
+#include "platform/Error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace rp {
+
+QString crlfLines(const QStringList& lines) {
+    QString out;
+    for (const QString& l : lines) {
+        out += l;
+        out += QStringLiteral("\r\n");
+    }
+    return out;
+}
+
+bool isMarkedReadOnly(const QString& path) {
+    const QFileInfo info(path);
+    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup |
+                           QFileDevice::WriteOther;
+    return !(info.permissions() & writeBits) || !info.isWritable();
+}
+
+void writeBinaryFileAtomic(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists())
+        throw Error::runtime(err::PathNotFound);
+    if (info.exists() && isMarkedReadOnly(path))
+        throw Error::runtime(err::PermissionDenied);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Error::runtime(err::PermissionDenied);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        throw Error{61, QStringLiteral("Disk full")};
+    }
+    if (!file.commit())
+        throw Error{61, QStringLiteral("Disk full")};
+}
+
+void writeTextFileAtomic(const QString& path, const QString& content) {
+    writeBinaryFileAtomic(path, content.toUtf8());
+}
+
+std::optional<QByteArray> readBinaryFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+std::optional<QString> readTextFile(const QString& path) {
+    auto bytes = readBinaryFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return QString::fromUtf8(*bytes);
+}
+
+bool matchesWildcard(const QString& name, const QString& pattern) {
+    if (name.size() != pattern.size())
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (pattern[i] == QLatin1Char('?'))
+            continue;
+        if (name[i].toCaseFolded() != pattern[i].toCaseFolded())
+            return false;
+    }
+    return true;
+}
+
+int deleteMatchingFiles(const QString& folder, const QString& pattern) {
+    QDir dir(folder);
+    int deleted = 0;
+    const auto entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& e : entries) {
+        if (e.isFile() && !e.isSymLink() && matchesWildcard(e.fileName(), pattern) &&
+            QFile::remove(e.absoluteFilePath()))
+            ++deleted;
+    }
+    return deleted;
+}
+
+QByteArray fixedLatin1(const QString& text, int width) {
+    QByteArray bytes = text.left(width).toLatin1();
+    if (bytes.size() < width)
+        bytes.append(QByteArray(width - bytes.size(), ' '));
+    return bytes;
+}
+
+} // namespace rp
