@@ -18,7 +18,7 @@ QString LinkFilePath(const QString& appFolder, const QString& letter) {
 }
 
 void WriteRecordFile(const QString& path, const QStringList& records) {
-    writeTextFileAtomic(path, crlfLines(records));
+    writeTransientTextFileAtomic(path, crlfLines(records));
 }
 
 QString ReadRecordText(const QString& path) {
@@ -36,7 +36,8 @@ QStringList SplitRecords(const QString& text) {
 }
 
 void WriteDescriptionFile(const QString& path, const QString& siteName, const QString& siteNumberText) {
-    writeTextFileAtomic(path, crlfLines({siteName + QStringLiteral(". "), trimBlanks(siteNumberText)}));
+    writeTransientTextFileAtomic(path,
+                                 crlfLines({siteName + QStringLiteral(". "), trimBlanks(siteNumberText)}));
 }
 
 SiteDescription ReadDescriptionFile(const QString& path) {

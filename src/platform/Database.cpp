@@ -130,7 +130,9 @@ void Database::create(const QString& path, const QString& sql) {
     holder->execute(sql);
 }
 
-Database::~Database() { sqlite3_close(db_); }
+Database::~Database() {
+    sqlite3_close(db_);
+}
 
 Error Database::lastError(int code) const {
     const int primary = code & 0xff;
@@ -209,6 +211,10 @@ Recordset::Recordset(Database& db, QString table) : db_(db), table_(std::move(ta
 }
 
 int Recordset::column(const QString& name) const {
+    for (int i = 0; i < fields_.size(); ++i) {
+        if (fields_[i] == name)
+            return i;
+    }
     for (int i = 0; i < fields_.size(); ++i) {
         if (fields_[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
@@ -313,10 +319,11 @@ void Recordset::update() {
             cols << quoted(n);
             marks << QStringLiteral("?");
         }
-        const QString sql = names.isEmpty()
-                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table_))
-                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                      .arg(quoted(table_), cols.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+        const QString sql =
+            names.isEmpty()
+                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table_))
+                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(quoted(table_), cols.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
         Statement st(db_, sql);
         for (size_t i = 0; i < values.size(); ++i)
             st.bind(int(i) + 1, values[i]);
@@ -356,7 +363,9 @@ void Recordset::update() {
     mode_ = Mode::None;
 }
 
-void Recordset::cancelUpdate() { mode_ = Mode::None; }
+void Recordset::cancelUpdate() {
+    mode_ = Mode::None;
+}
 
 void Recordset::deleteCurrent() {
     requireCurrent();
@@ -383,8 +392,12 @@ bool Recordset::findFrom(int start, const Criterion& c) {
     return false;
 }
 
-bool Recordset::findFirst(const Criterion& c) { return findFrom(0, c); }
+bool Recordset::findFirst(const Criterion& c) {
+    return findFrom(0, c);
+}
 
-bool Recordset::findNext(const Criterion& c) { return findFrom(deleted_ ? pos_ : pos_ + 1, c); }
+bool Recordset::findNext(const Criterion& c) {
+    return findFrom(deleted_ ? pos_ : pos_ + 1, c);
+}
 
 } // namespace rp

@@ -50,8 +50,12 @@ struct Criterion {
     Kind kind = Kind::Contains;
     QString text;
 
-    static Criterion contains(QString field, QString text) { return {std::move(field), Kind::Contains, std::move(text)}; }
-    static Criterion equals(QString field, QString text) { return {std::move(field), Kind::Equals, std::move(text)}; }
+    static Criterion contains(QString field, QString text) {
+        return {std::move(field), Kind::Contains, std::move(text)};
+    }
+    static Criterion equals(QString field, QString text) {
+        return {std::move(field), Kind::Equals, std::move(text)};
+    }
     bool matches(const QVariant& value) const;
 };
 

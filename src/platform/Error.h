@@ -33,6 +33,10 @@ inline constexpr int ItemNotFound = 3265;
 inline constexpr int UpdateWithoutEdit = 3020;
 inline constexpr int UnrecognizedFormat = 3343;
 inline constexpr int DatabaseEngine = 3146;
+// The database engine's failures are numbered from 3000 up.
+inline constexpr bool isDatabaseError(int number) {
+    return number >= 3000;
+}
 } // namespace err
 
 } // namespace rp

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+#include <cstdio>
 
 namespace rp {
 
@@ -20,8 +22,8 @@ QString crlfLines(const QStringList& lines) {
 
 bool isMarkedReadOnly(const QString& path) {
     const QFileInfo info(path);
-    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup |
-                           QFileDevice::WriteOther;
+    const auto writeBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return !(info.permissions() & writeBits) || !info.isWritable();
 }
 
@@ -40,6 +42,27 @@ void writeBinaryFileAtomic(const QString& path, const QByteArray& bytes) {
     }
     if (!file.commit())
         throw Error{61, QStringLiteral("Disk full")};
+}
+
+void writeTransientTextFileAtomic(const QString& path, const QString& content) {
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists())
+        throw Error::runtime(err::PathNotFound);
+    if (info.exists() && isMarkedReadOnly(path))
+        throw Error::runtime(err::PermissionDenied);
+    QTemporaryFile temp(
+        info.absoluteDir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".XXXXXX")));
+    temp.setAutoRemove(true);
+    if (!temp.open())
+        throw Error::runtime(err::PermissionDenied);
+    const QByteArray bytes = content.toUtf8();
+    if (temp.write(bytes) != bytes.size() || !temp.flush())
+        throw Error{61, QStringLiteral("Disk full")};
+    temp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    temp.close();
+    if (std::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        throw Error::runtime(err::PermissionDenied);
+    temp.setAutoRemove(false);
 }
 
 void writeTextFileAtomic(const QString& path, const QString& content) {

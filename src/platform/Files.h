@@ -19,6 +19,9 @@ bool isMarkedReadOnly(const QString& path);
 QString crlfLines(const QStringList& lines);
 
 void writeTextFileAtomic(const QString& path, const QString& content);
+// The same for files that live only until the next generation (calendar and link files): the write is
+// still atomic, but not flushed to the disk before it is renamed into place.
+void writeTransientTextFileAtomic(const QString& path, const QString& content);
 void writeBinaryFileAtomic(const QString& path, const QByteArray& bytes);
 
 // Whole content of a file; nothing when it does not exist or cannot be read.

@@ -24,8 +24,11 @@ std::optional<QString> ScriptedUi::input(const QString& prompt, const QString& t
         unexpected_ << QStringLiteral("input: %1 [%2]").arg(prompt, effectiveTitle(title));
         return std::nullopt;
     }
-    auto text = inputs_.front();
+    const bool typed = inputs_.front().has_value();
+    const QString text = typed ? *inputs_.front() : QString();
     inputs_.pop_front();
+    if (!typed)
+        return std::nullopt;
     return text;
 }
 

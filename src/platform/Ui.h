@@ -36,6 +36,8 @@ public:
     virtual void endProgram() = 0;
 };
 
-inline QString effectiveTitle(const QString& title) { return title.isEmpty() ? kProgramTitle : title; }
+inline QString effectiveTitle(const QString& title) {
+    return title.isEmpty() ? kProgramTitle : title;
+}
 
 } // namespace rp

@@ -1,0 +1,117 @@
+// Whole generations in process: the largest office the program allows (9 sites with every slot A-H on
+// every day of a 31-day month, 99 agents) with each method, and each example office.
+
+#include "generator/GenerationDriver.h"
+#include "model/EngineSettings.h"
+#include "model/OfficeDatabase.h"
+#include "model/Program.h"
+#include "platform/Database.h"
+#include "platform/ScriptedUi.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace rp;
+
+enum class Method { Automatic, Rules1, Rules2 };
+
+// A program folder holding the installed settings, an office database and the chosen method.
+class BenchFolder {
+public:
+    explicit BenchFolder(Method method) {
+        QDir().mkpath(dir_.filePath(QStringLiteral("settings")));
+        const QDir installed(QStringLiteral(ROTAPLAN_BUILD_RESOURCES) + QStringLiteral("/settings"));
+        for (const QString& f : installed.entryList(QDir::Files))
+            QFile::copy(installed.filePath(f), dir_.filePath(QStringLiteral("settings/") + f));
+        WriteMonthFile(dir_.filePath(QStringLiteral("settings/month.dat")), {3, 2026}); // 31 days
+        TuneSettings tune;
+        tune.onceDay = 1;
+        tune.method1 = method == Method::Rules1 ? -1 : 0;
+        tune.method2 = method == Method::Rules2 ? -1 : 0;
+        WriteTuneFile(dir_.filePath(QStringLiteral("settings/tune.dat")), tune);
+        WriteAutoTune(dir_.path(), method == Method::Automatic ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    QString path() const { return dir_.path(); }
+    QString office() const { return dir_.filePath(QStringLiteral("floor.mdb")); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+void buildLargestOffice(const QString& path) {
+    CreateOfficeDatabase(path);
+    auto db = Database::open(path);
+    db->execute(QStringLiteral("BEGIN"));
+    QString sql;
+    for (int s = 1; s <= 9; ++s) {
+        QString counts;
+        for (int w = 1; w <= 7; ++w)
+            counts += QStringLiteral(",2");
+        for (int w = 1; w <= 7; ++w)
+            counts += QStringLiteral(",4");
+        for (int w = 1; w <= 7; ++w)
+            counts += QStringLiteral(",2");
+        sql += QStringLiteral("INSERT INTO Sites VALUES (%1,'Site %1'%2,NULL,NULL);").arg(s).arg(counts);
+    }
+    for (int a = 1; a <= 99; ++a) {
+        const QString off = QString::number(a % 28 + 1);
+        sql += QStringLiteral("INSERT INTO Agents (fdName,fdInitial,fdAssigned,fdOffAll,fdOffAM) "
+                              "VALUES ('Agent %1','A%1','1-9','%2','%3');")
+                   .arg(a)
+                   .arg(off)
+                   .arg((a + 7) % 28 + 1);
+    }
+    db->execute(sql);
+    db->execute(QStringLiteral("COMMIT"));
+}
+
+void runGenerations(benchmark::State& state, const BenchFolder& folder) {
+    ScriptedUi ui;
+    Program program(ui, folder.path());
+    program.display.LoadAtStart();
+    GenerationOptions options;
+    options.rotation = [](int) { return 1; };
+    int calendars = 0;
+    for (auto _ : state) {
+        const GenerationSummary summary = Generate(program, options);
+        calendars = int(summary.calendars.size());
+        benchmark::DoNotOptimize(calendars);
+    }
+    state.counters["calendars"] = calendars;
+    state.counters["messages"] = double(ui.messages().size());
+}
+
+void BM_LargestOffice(benchmark::State& state, Method method) {
+    BenchFolder folder(method);
+    buildLargestOffice(folder.office());
+    runGenerations(state, folder);
+}
+
+void BM_Example(benchmark::State& state, const char* name) {
+    BenchFolder folder(Method::Automatic);
+    const QString example = QStringLiteral(ROTAPLAN_BUILD_RESOURCES) + QStringLiteral("/Examples/") +
+                            QLatin1String(name) + QStringLiteral(".mdb");
+    if (!QFile::copy(example, folder.office())) {
+        state.SkipWithError("example office not built");
+        return;
+    }
+    runGenerations(state, folder);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_LargestOffice, automatic, Method::Automatic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LargestOffice, method1, Method::Rules1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LargestOffice, method2, Method::Rules2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Example, OneOffice, "OneOffice")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Example, TwoOfficeA, "TwoOfficeA")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Example, TwoOfficeB, "TwoOfficeB")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Example, LinkTeam, "LinkTeam")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Example, LinkSub, "LinkSub")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Example, LinkSub2, "LinkSub2")->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,148 @@
+#include "generator/SiteLoader.h"
+
+#include "model/EntrySyntax.h"
+#include "model/OfficeDatabase.h"
+#include "model/Program.h"
+#include "platform/Text.h"
+#include "platform/Ui.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace rp {
+
+namespace {
+
+const QString kTitle = QStringLiteral("RPRtnsMsbrSitesOpen");
+
+struct SiteRecord {
+    QString pattern;
+    QString closed; // canonical, expanded date list
+    bool hasClosed = false;
+};
+
+// Position of a (letter, weekday) group in the fill order.
+int fillRank(QChar letter, QChar weekday) {
+    const int l = letter.unicode() - 'A';
+    const int w = weekday.digitValue();
+    if (w == 1)
+        return l;
+    if (w == 7)
+        return 8 + l;
+    static const int weekdayGroup[8] = {5, 6, 7, 2, 3, 4, 0, 1}; // A..H -> G, H, D, E, F, A, B, C order
+    return 16 + weekdayGroup[l] * 5 + (w - 2);
+}
+
+} // namespace
+
+QString WeeklyPattern(const std::array<std::array<qint64, 8>, 3>& counts) {
+    static const char* const am[] = {"A", "AB"};
+    static const char* const pm[] = {"C", "CD", "CDE", "CDEF"};
+    static const char* const ev[] = {"G", "GH"};
+    QString pattern;
+    for (int w = 1; w <= 7; ++w) {
+        const QString digit = QString::number(w);
+        auto add = [&](const char* letters) {
+            for (const char* c = letters; *c; ++c)
+                pattern += QLatin1Char(*c) + digit;
+        };
+        const qint64 a = counts[0][size_t(w)], p = counts[1][size_t(w)], e = counts[2][size_t(w)];
+        if (a >= 1 && a <= 2)
+            add(am[a - 1]);
+        if (p >= 1 && p <= 4)
+            add(pm[p - 1]);
+        if (e >= 1 && e <= 2)
+            add(ev[e - 1]);
+    }
+    return pattern;
+}
+
+void SortIntoFillOrder(std::vector<int>& open, const MonthTokens& month) {
+    std::stable_sort(open.begin(), open.end(), [&](int x, int y) {
+        return fillRank(month.letterOf(x), month.weekdayOf(x)) <
+               fillRank(month.letterOf(y), month.weekdayOf(y));
+    });
+}
+
+bool LoadSites(Program& program, GenerationTables& tables) {
+    Ui& ui = program.ui;
+    std::array<SiteRecord, 10> records{};
+    for (auto& s : tables.sites)
+        s = SiteSlots{};
+    bool opened = false;
+    try {
+        auto rs = tables.office(program.paths.DatabasePath).openTable(QStringLiteral("Sites"));
+        opened = true;
+        if (rs->recordCount() == 0) {
+            program.schedule.SiteCount = 0;
+            ui.message(QStringLiteral("Database reports having no sites entered."), kTitle, Icon::None,
+                       Buttons::Ok);
+            return true;
+        }
+        program.schedule.SiteCount = kMaxSites;
+        for (rs->moveFirst(); !rs->eof(); rs->moveNext()) {
+            const QVariant number = rs->field(QStringLiteral("fdSNum"));
+            if (number.isNull())
+                throw Error::runtime(err::InvalidUseOfNull);
+            const std::optional<qint64> n = numberField(*rs, QStringLiteral("fdSNum"));
+            if (!n || *n < 1 || *n > kMaxSites)
+                throw Error::runtime(err::SubscriptOutOfRange);
+            std::array<std::array<qint64, 8>, 3> counts{};
+            static const char* const periods[] = {"fdAM", "fdPM", "fdEV"};
+            for (int p = 0; p < 3; ++p) {
+                for (int w = 1; w <= 7; ++w)
+                    counts[size_t(p)][size_t(w)] =
+                        numberField(*rs, QLatin1String(periods[p]) + QString::number(w)).value_or(0);
+            }
+            SiteRecord& r = records[size_t(*n)];
+            r.pattern = WeeklyPattern(counts);
+            const QString closed = textField(*rs, QStringLiteral("fdSClose"));
+            r.hasClosed = !closed.isEmpty();
+            r.closed = r.hasClosed ? ExpandDateRanges(CanonicaliseDateList(closed)) : QString();
+            SiteSlots& site = tables.sites[size_t(*n)];
+            site.name = textField(*rs, QStringLiteral("fdSName"));
+            site.numberText = trimBlanks(number.toString());
+            site.link = textField(*rs, QStringLiteral("fdLink")).left(1);
+        }
+    } catch (const Error& e) {
+        if (e.number == err::CannotAccessDatabase)
+            ShowDatabaseAccessMessage(ui, program.paths.DatabasePath);
+        ui.setBusy(false);
+        ui.message(QStringLiteral("Error: %1. #%2.").arg(e.description).arg(e.number), kTitle, Icon::Critical,
+                   Buttons::Ok);
+        if (!opened)
+            return false;
+    }
+
+    const MonthTokens& month = tables.month;
+    std::vector<bool> seen(size_t(kMaxMonthSlots), false);
+    for (int s = 1; s <= kMaxSites; ++s) {
+        SiteSlots& site = tables.sites[size_t(s)];
+        const SiteRecord& r = records[size_t(s)];
+        if (site.name.isEmpty() || site.numberText.isEmpty())
+            continue;
+        for (int i = 0; i < month.count(); ++i) {
+            const QString pair = QString(month.letterOf(i)) + month.weekdayOf(i);
+            if (r.pattern.contains(pair))
+                site.open.push_back(i);
+        }
+        if (r.hasClosed) {
+            const QString keys = DateListToDayKeys(r.closed, QStringLiteral("ABCDEFGH"));
+            for (qsizetype k = 0; k + 3 <= keys.size(); k += 3) {
+                const int i = month.indexOfKey(keys.mid(k, 3));
+                if (i >= 0)
+                    removeIndex(site.open, i);
+            }
+        }
+        SortIntoFillOrder(site.open, month);
+        for (int i : site.open) {
+            if (!seen[size_t(i)]) {
+                seen[size_t(i)] = true;
+                tables.combined.push_back(i);
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace rp

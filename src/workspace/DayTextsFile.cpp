@@ -1,0 +1,68 @@
+#include "workspace/DayTextsFile.h"
+
+#include "platform/Files.h"
+#include "platform/Text.h"
+
+namespace rp {
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+// A shown month spans at most six weeks; anything longer is a damaged file.
+constexpr qint64 kMaxDays = 42;
+} // namespace
+
+QString DayTextLines(const QStringList& texts) {
+    QString out;
+    for (const QString& t : texts)
+        out += t + QLatin1Char('~') + kCrLf;
+    return out;
+}
+
+QStringList ReadDayTexts(const QStringList& lines, qsizetype from, qsizetype count) {
+    QStringList texts;
+    qsizetype i = from;
+    for (qsizetype n = 0; n < count && i < lines.size(); ++n) {
+        // The lines of one text are joined by CR LF up to the line that ends it with "~"; no line break is
+        // added after the last one, so a text read back is the text that was written.
+        QStringList parts;
+        while (i < lines.size()) {
+            const QString line = lines[i++];
+            if (!line.isEmpty() && line.contains(QLatin1Char('~'))) {
+                parts << line.left(line.size() - 1);
+                break;
+            }
+            parts << line;
+        }
+        texts << parts.join(kCrLf);
+    }
+    return texts;
+}
+
+DayTextsFile ReadPersonalMonthFile(const QString& path) {
+    DayTextsFile f;
+    const auto content = readTextFile(path);
+    if (!content || content->isEmpty())
+        return f;
+    const QStringList lines = splitLines(*content);
+    if (lines.size() < 4)
+        return f;
+    bool okStart = false, okEnd = false;
+    const qint64 start = trimBlanks(lines[0]).toLongLong(&okStart);
+    const qint64 end = trimBlanks(lines[1]).toLongLong(&okEnd);
+    if (!okStart || !okEnd || start <= 0 || end < start || end - start + 1 > kMaxDays)
+        return f;
+    f.start = start;
+    f.end = end;
+    f.heading = lines[2];
+    f.rules = lines[3];
+    f.texts = ReadDayTexts(lines, 4, end - start + 1);
+    return f;
+}
+
+void WritePersonalMonthFile(const QString& path, const DayTextsFile& file) {
+    const QString header =
+        crlfLines({QString::number(file.start), QString::number(file.end), file.heading, file.rules});
+    writeTextFileAtomic(path, header + DayTextLines(file.texts));
+}
+
+} // namespace rp

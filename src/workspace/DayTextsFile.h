@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rp {
+
+// The files that keep a shown month with its day texts (personal calendars): a few header lines, then
+// for every date from the first to the last shown date its text followed by "~". A text with line breaks
+// takes several lines; its last line ends with "~".
+struct DayTextsFile {
+    qint64 start = 0; // first date as a whole day number
+    qint64 end = 0;   // last date
+    QString heading;
+    QString rules;
+    QStringList texts; // one per date from start to end
+};
+
+// Reads a personal calendar month file: start, end, heading, rules, then the texts. A missing, empty or
+// damaged file gives start 0 and no texts; a file that ends early gives the texts read so far.
+DayTextsFile ReadPersonalMonthFile(const QString& path);
+// Writes it atomically with CR LF line ends. A text read back is exactly the text written.
+void WritePersonalMonthFile(const QString& path, const DayTextsFile& file);
+
+// Serialises day texts: each text, "~", CR LF.
+QString DayTextLines(const QStringList& texts);
+// Collects day texts from lines, starting at a line index; stops early at the end of the lines.
+QStringList ReadDayTexts(const QStringList& lines, qsizetype from, qsizetype count);
+
+} // namespace rp

@@ -1,0 +1,72 @@
+#include "workspace/ProgramFolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace rp {
+
+namespace {
+const QStringList kSubFolders{
+    QStringLiteral("settings"), QStringLiteral("help"),  QStringLiteral("Examples"), QStringLiteral("Times"),
+    QStringLiteral("Personal"), QStringLiteral("Saved"), QStringLiteral("Backup")};
+}
+
+QString LocateAppFolder(const QString& executableDir) {
+    if (QFileInfo::exists(executableDir + QStringLiteral("/floor.mdb")))
+        return executableDir;
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return data + QStringLiteral("/Rotaplan");
+}
+
+QString LocateResources(const QString& executableDir) {
+    const QStringList candidates{executableDir + QStringLiteral("/resources"),
+                                 executableDir + QStringLiteral("/../resources"),
+                                 executableDir + QStringLiteral("/../../resources"),
+                                 executableDir + QStringLiteral("/../share/rotaplan/resources"),
+                                 QStringLiteral(ROTAPLAN_BUILD_RESOURCES)};
+    for (const QString& c : candidates) {
+        if (QFileInfo::exists(c + QStringLiteral("/settings/DefaultSettings.dat")))
+            return QDir(c).canonicalPath();
+    }
+    return {};
+}
+
+bool PrepareAppFolder(const QString& appFolder, const QString& resourcesDir) {
+    QDir root;
+    if (!root.mkpath(appFolder))
+        return false;
+    for (const QString& sub : kSubFolders)
+        root.mkpath(appFolder + QLatin1Char('/') + sub);
+    if (!resourcesDir.isEmpty()) {
+        const QDir src(resourcesDir);
+        QDirIterator it(resourcesDir, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString from = it.next();
+            const QString relative = src.relativeFilePath(from);
+            if (relative.endsWith(QStringLiteral(".sql")))
+                continue;
+            const QString to = appFolder + QLatin1Char('/') + relative;
+            if (!QFileInfo::exists(to)) {
+                root.mkpath(QFileInfo(to).absolutePath());
+                QFile::copy(from, to);
+                QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                         QFile::ReadOther);
+            }
+        }
+    }
+    const QString office = appFolder + QStringLiteral("/floor.mdb");
+    const QString example = appFolder + QStringLiteral("/Examples/OneOffice.mdb");
+    if (!QFileInfo::exists(office) && QFileInfo::exists(example)) {
+        QFile::copy(example, office);
+        QFile(office).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                     QFile::ReadOther);
+    }
+    return true;
+}
+
+} // namespace rp

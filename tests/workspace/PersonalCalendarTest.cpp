@@ -1,0 +1,69 @@
+#include "workspace/PersonalCalendar.h"
+
+#include "../support/TestFolder.h"
+#include "workspace/DayTextsFile.h"
+
+using namespace rp;
+
+TEST(PersonalFiles, LastCalendarFallsBackToToday) {
+    test::TestFolder folder;
+    const QDate today(2026, 12, 9);
+    EXPECT_EQ(ReadLastCalendar(folder.path(), today).month, 12);
+    folder.write(QStringLiteral("Personal/LastCalendar.txt"), "3\r\n");
+    EXPECT_EQ(ReadLastCalendar(folder.path(), today).year, 2026) << "one line only";
+    folder.write(QStringLiteral("Personal/LastCalendar.txt"), "abc\r\n2027\r\n");
+    EXPECT_EQ(ReadLastCalendar(folder.path(), today).month, 12) << "garbage month";
+    folder.write(QStringLiteral("Personal/LastCalendar.txt"), "03\r\n2027\r\n");
+    const PersonalMonth m = ReadLastCalendar(folder.path(), today);
+    EXPECT_EQ(m.month, 3);
+    EXPECT_EQ(m.year, 2027);
+    EXPECT_EQ(PersonalMonthPath(folder.path(), m.month, m.year),
+              folder.file(QStringLiteral("Personal/32027.txt")));
+}
+
+TEST(PersonalFiles, MonthBoxChecks) {
+    EXPECT_TRUE(IsValidMonthText(QStringLiteral("12")));
+    EXPECT_FALSE(IsValidMonthText(QStringLiteral("13")));
+    EXPECT_FALSE(IsValidMonthText(QStringLiteral("x")));
+    EXPECT_TRUE(IsValidYearText(QStringLiteral("2027")));
+    EXPECT_FALSE(IsValidYearText(QStringLiteral("08")));
+    EXPECT_FALSE(IsValidYearText(QStringLiteral("20x7")));
+}
+
+TEST(PersonalFiles, TextsComeBackExactlyAsWritten) {
+    test::TestFolder folder;
+    folder.write(QStringLiteral("Personal/LastCalendar.txt"), "3\r\n2027\r\n");
+    const QString path = folder.file(QStringLiteral("Personal/32027.txt"));
+    DayTextsFile f;
+    f.start = 46080;
+    f.end = 46082;
+    f.heading = QStringLiteral("North. ");
+    f.rules = QStringLiteral("AUTOMATIC FINE TUNING.");
+    f.texts = {QStringLiteral("Dentist 9:00"), QString(), QStringLiteral("line 1\r\nline 2\r\n")};
+    WritePersonalMonthFile(path, f);
+    EXPECT_TRUE(
+        folder.read(QStringLiteral("Personal/32027.txt")).startsWith("46080\r\n46082\r\nNorth. \r\n"));
+    DayTextsFile back = ReadPersonalMonthFile(path);
+    EXPECT_EQ(back.start, 46080);
+    EXPECT_EQ(back.end, 46082);
+    EXPECT_EQ(back.texts, f.texts);
+    // Saving what was read gives the same file again: texts never grow with each save.
+    WritePersonalMonthFile(path, back);
+    EXPECT_EQ(ReadPersonalMonthFile(path).texts, f.texts);
+}
+
+TEST(PersonalFiles, DamagedFilesReadAsEmpty) {
+    test::TestFolder folder;
+    const QString rel = QStringLiteral("Personal/12027.txt");
+    folder.write(rel, "");
+    EXPECT_EQ(ReadPersonalMonthFile(folder.file(rel)).start, 0);
+    folder.write(rel, "garbage\r\n46082\r\n\r\n\r\nA~\r\n");
+    EXPECT_EQ(ReadPersonalMonthFile(folder.file(rel)).start, 0);
+    folder.write(rel, "46080\r\n99999\r\n\r\n\r\nA~\r\n");
+    EXPECT_TRUE(ReadPersonalMonthFile(folder.file(rel)).texts.isEmpty()) << "an impossible range";
+    folder.write(rel, "46080\r\n46082\r\n\r\n\r\nfirst~\r\nsecond");
+    const DayTextsFile cut = ReadPersonalMonthFile(folder.file(rel));
+    EXPECT_EQ(cut.texts, (QStringList{QStringLiteral("first"), QStringLiteral("second")}))
+        << "a file that ends early keeps what it holds";
+    EXPECT_TRUE(ReadPersonalMonthFile(folder.file(QStringLiteral("Personal/none.txt"))).texts.isEmpty());
+}
