@@ -27,12 +27,20 @@ bool isMarkedReadOnly(const QString& path) {
     return !(info.permissions() & writeBits) || !info.isWritable();
 }
 
-void writeBinaryFileAtomic(const QString& path, const QByteArray& bytes) {
+namespace {
+// A file may be written when its folder exists and it is not marked read-only.
+QFileInfo checkWritable(const QString& path) {
     const QFileInfo info(path);
     if (!info.absoluteDir().exists())
         throw Error::runtime(err::PathNotFound);
     if (info.exists() && isMarkedReadOnly(path))
         throw Error::runtime(err::PermissionDenied);
+    return info;
+}
+} // namespace
+
+void writeBinaryFileAtomic(const QString& path, const QByteArray& bytes) {
+    checkWritable(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw Error::runtime(err::PermissionDenied);
@@ -45,11 +53,7 @@ void writeBinaryFileAtomic(const QString& path, const QByteArray& bytes) {
 }
 
 void writeTransientTextFileAtomic(const QString& path, const QString& content) {
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists())
-        throw Error::runtime(err::PathNotFound);
-    if (info.exists() && isMarkedReadOnly(path))
-        throw Error::runtime(err::PermissionDenied);
+    const QFileInfo info = checkWritable(path);
     QTemporaryFile temp(
         info.absoluteDir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".XXXXXX")));
     temp.setAutoRemove(true);
