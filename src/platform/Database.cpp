@@ -108,6 +108,8 @@ std::unique_ptr<Database> Database::open(const QString& path) {
         throw cannotAccess(path);
     }
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    // Extended codes tell a unique-key refusal apart from other constraint failures.
+    sqlite3_extended_result_codes(db, 1);
     std::unique_ptr<Database> result(new Database(db, path));
     if (sqlite3_db_readonly(db, "main") == 1)
         throw cannotAccess(path);
@@ -246,13 +248,14 @@ void Recordset::moveLast() {
 }
 
 void Recordset::moveNext() {
+    mode_ = Mode::None;
+    if (deleted_) {
+        deleted_ = false; // the following record (or the end) has moved into the deleted one's place
+        return;
+    }
     if (eof())
         throw Error::runtime(err::NoCurrentRecord);
-    mode_ = Mode::None;
-    if (deleted_)
-        deleted_ = false; // the following record has moved into the deleted one's place
-    else
-        ++pos_;
+    ++pos_;
 }
 
 void Recordset::movePrevious() {

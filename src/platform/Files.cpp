@@ -22,8 +22,8 @@ QString crlfLines(const QStringList& lines) {
 
 bool isMarkedReadOnly(const QString& path) {
     const QFileInfo info(path);
-    const auto writeBits =
-        QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    // WriteUser is left out: it reports what this user may do, which for the administrator is everything.
+    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return !(info.permissions() & writeBits) || !info.isWritable();
 }
 
