@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace rp {
+
+// What the editors' boxes let in, character by character, and the small texts and numbers the editors
+// build from their records. No widgets: the windows apply these to typed and pasted text alike.
+
+// The verdict of a box on one character: it passes (possibly changed, a to A), is refused (a beep), or
+// is replaced by a blank after a message.
+struct KeyOutcome {
+    enum class Kind { Pass, Refuse, Replace };
+    Kind kind = Kind::Pass;
+    QChar ch;
+    static KeyOutcome pass(QChar c) { return {Kind::Pass, c}; }
+    static KeyOutcome refuse(QChar c) { return {Kind::Refuse, c}; }
+    static KeyOutcome blank() { return {Kind::Replace, QLatin1Char(' ')}; }
+};
+using KeyRule = KeyOutcome (*)(QChar);
+
+// The Enter key as a character.
+inline constexpr char16_t kEnterChar = u'\r';
+
+// Agent boxes.
+KeyOutcome AgentNameKey(QChar c);     // anything but an apostrophe or a double quote (those become a blank)
+KeyOutcome AgentInitialsKey(QChar c); // as the name
+KeyOutcome AgentSitesKey(QChar c);    // 1 to 9, blank, Enter
+KeyOutcome MaxTimesKey(QChar c);      // 0 to 9, Enter
+KeyOutcome DateListKey(QChar c);      // 0 to 9, blank, dash, Enter (also the site holiday box)
+KeyOutcome ManualOnKey(QChar c);      // 0 to 9, A to H (a to h become capitals), blank, Enter
+KeyOutcome AnyKey(QChar c);           // everything passes
+// Site boxes.
+KeyOutcome SiteNameKey(QChar c);  // letters a-z, A-Z, digits, blank; anything else becomes a blank
+KeyOutcome SiteLinkKey(QChar c);  // A to Z (a to z become capitals), Enter
+KeyOutcome SlotCountKey(QChar c); // 0 to 9, Enter
+
+// An insertion (typed or pasted) as a box takes it: each character through the rule, line ends that pass
+// dropped (the boxes hold one line), and cut to room characters when room >= 0.
+struct FilteredText {
+    QString text;
+    bool refused = false;  // some character was refused
+    bool replaced = false; // some character was replaced by a blank
+    bool cut = false;      // the insertion did not fit
+};
+FilteredText FilterInsertion(const QString& inserted, KeyRule rule, int room);
+
+// The text a box is given when it is left empty.
+inline const QString kBlankField = QStringLiteral(" ");
+inline const QString kNoLimitMaxTimes = QStringLiteral("99");
+inline const QString kNoManualSite = QStringLiteral("0");
+inline const QString kNoSlots = QStringLiteral("0");
+QString StoredFormOfEmptied(const QString& text, const QString& storedForm);
+// Whether a text is empty after removing blanks at both ends.
+bool IsBlankText(const QString& text);
+
+// Site numbers run from 1 to 9; a new site gets the lowest number no site has (10 when all are taken).
+inline constexpr int kHighestSiteNumber = 9;
+int LowestFreeSiteNumber(const QList<int>& numbers);
+
+// List entries.
+QString AgentListEntry(const QString& name, const QString& initials); // "Mary Jones (MJ)"
+QString AgentNameOfEntry(const QString& entry);                       // the text before the first " ("
+QString SiteListEntry(const QString& number, const QString& name);    // "3 - North Office"
+// The site digit an entry starts with, or nothing when it does not start with 1 to 9.
+std::optional<QChar> SiteDigitOfEntry(const QString& entry);
+// The agent's sites box after a click on a site list entry: a blank and the digit appended, or nothing
+// (a beep) when the entry has no digit or the box already holds 21 characters or more.
+std::optional<QString> SitesAfterListClick(const QString& sites, const QString& entry);
+QString SiteTimesEntry(const QString& number,
+                       const QString& name);        // "1_Main Office", blanks out of the number
+QString SiteNameOfTimesEntry(const QString& entry); // from the third character on
+
+// Slot letters a site opens on a weekday for its three counts: morning 1-2 (A, B), first afternoon 1-4
+// (C to F), second afternoon 1-2 (G, H); a count outside its range opens none of its letters.
+QString LettersInUse(int morning, int firstAfternoon, int secondAfternoon);
+
+// The 21 slot boxes of the site editor: box 3*(weekday-1)+period, period 0 morning, 1 first afternoon,
+// 2 second afternoon. The column of a box: fdAM1 ... fdEV7.
+inline constexpr int kSlotBoxes = 21;
+QString SlotColumn(int box);
+
+// The dash tip is shown once, the first time a date list grows beyond 25 characters.
+bool NeedsDashTip(bool alreadyShown, const QString& text);
+
+} // namespace rp

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace rp {
+
+struct Program;
+struct TuneSettings;
+
+// "FINE TUNING": the generation switches of tune.dat (the manual rules) and AutoTune.dat (automatic fine
+// tuning on or off). With automatic fine tuning on, the rule frames are hidden and the dialog is short.
+class frmTune : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmTune(Program& program, QWidget* parent = nullptr);
+
+    QCheckBox* chkAutomatic;
+    QGroupBox* Frame1;
+    QLabel* lblBefore;
+    QLabel* lblAfter;
+    QComboBox* cbobfr;
+    QComboBox* cboAftr;
+    QGroupBox* Frame2;
+    QCheckBox* chkDay;
+    QCheckBox* chkWeek;
+    QCheckBox* chkSame;
+    QGroupBox* Frame3;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QPushButton* cmdTuneOK;
+    QPushButton* cmdTuneCancel;
+    QPushButton* cmdTuneHelp;
+
+    // Heights of the dialog and tops of its buttons, in pixels, with the rule frames shown and hidden.
+    static constexpr int kTallHeight = 4740 / 15;
+    static constexpr int kShortHeight = 1800 / 15;
+    static constexpr int kTallButtonTop = 3600 / 15;
+    static constexpr int kShortButtonTop = 600 / 15;
+
+    // Reads tune.dat and AutoTune.dat into the controls; runs once, when the dialog is created.
+    void Form_Load();
+    void chkAutomatic_Click();
+    void cmdTuneOK_Click();
+    void cmdTuneCancel_Click();
+    void cmdTuneHelp_Click();
+    // A key typed into one of the two lists; returns whether it is accepted.
+    bool cboList_KeyPress(const QString& typed);
+
+    // Shows a help text file; without it Help says that help is not available yet.
+    std::function<void(const QString&)> showHelp;
+
+public slots:
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showTuneFile();
+    void showFrames(bool shown);
+    void refuseEntry();
+    void listEdited(QComboBox* list, const QString& text);
+
+    Program& program_;
+    QString lastBefore_;
+    QString lastAfter_;
+};
+
+// The rule summary of a fine-tuning question: the pieces, each but the last ended by CR LF.
+QString ManualTuningQuestion();
+
+} // namespace rp

@@ -1,0 +1,23 @@
+#include "workspace/ui/DesktopSession.h"
+
+#include "workspace/ui/frmCalendar.h"
+#include "workspace/ui/menunew.h"
+
+namespace rp {
+
+DesktopSession::DesktopSession(Ui& ui, const QString& appFolder) : program(ui, appFolder) {}
+
+DesktopSession::~DesktopSession() {
+    calendar.reset();
+    controller.reset();
+}
+
+void DesktopSession::start() {
+    controller = std::make_unique<menunew>(program);
+    program.display.LoadAtStart();
+    calendar = std::make_unique<frmCalendar>(program, workspace, *controller);
+    calendar->show();
+    calendar->CustomCalendar();
+}
+
+} // namespace rp

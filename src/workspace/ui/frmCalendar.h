@@ -1,0 +1,144 @@
+#pragma once
+
+#include <QDate>
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+
+namespace rp {
+
+class MonthCalendar;
+class Ui;
+class frmComments;
+class frmPersonalCalendar;
+class menunew;
+struct Program;
+struct Workspace;
+
+// The main window: the month control, the command buttons, the heading, the status bar and the menus.
+// It keeps which kind of calendar is shown (personal calendar, generated, saved or example schedule)
+// and whether a day was edited.
+class frmCalendar : public QMainWindow {
+    Q_OBJECT
+public:
+    frmCalendar(Program& program, Workspace& workspace, menunew& controller, QWidget* parent = nullptr);
+    ~frmCalendar() override;
+
+    // Controls.
+    QPushButton* cmdPersonal;
+    QPushButton* cmdMonth;
+    QPushButton* cmdAgents;
+    QPushButton* cmdSites;
+    QPushButton* cmdGenerate;
+    QPushButton* cmdDisplaySite;
+    QPushButton* cmdReport;
+    QPushButton* cmdSave;
+    QPushButton* cmdPrint;
+    QPushButton* cmdExit;
+    QPushButton* cmdSetAsDefault;
+    QPushButton* cmdExitExample;
+    QLabel* lblHeading;
+    QStatusBar* StatusBar1;
+    QLabel* statusPanel1;
+    MonthCalendar* ctCalendar1;
+
+    // Menus.
+    QMenu* mnuFile;
+    QAction* mnuSaveCurrent;
+    QMenu* mnuSavedFile;
+    QList<QAction*> mnuSavedFiles;
+    QAction* mnuDeleteSaved;
+    QAction* mnuExport;
+    QAction* mnuImport;
+    QAction* mnuExit;
+    QMenu* mnuReport;
+    QAction* mnuSchedReport;
+    QAction* mnuPrintAgt;
+    QAction* mnuPrintSite;
+    QMenu* mnuSettings;
+    QAction* mnuCalSettings;
+    QAction* mnuTimes;
+    QAction* mnuFineTune;
+    QAction* mnuExamples;
+    QMenu* mnuHelp;
+    QAction* mnuHelpStart;
+    QAction* mnuGenerated;
+    QAction* mnuBrowser;
+    QAction* mnuAbout;
+    QAction* mnuPersonal;
+    QAction* mnuMonth;
+    QAction* mnuSites;
+    QAction* mnuAgents;
+    QAction* mnuGenerate;
+    QAction* mnuNext;
+    QAction* mnuPrint;
+
+    // Commands.
+    void cmdPersonal_Click();
+    void cmdGenerate_Click();
+    void cmdDisplaySite_Click();
+    void cmdSave_Click();
+    void cmdPrint_Click();
+    void cmdExit_Click();
+
+    // Workspace routines shared with the other windows.
+    void ButtonOnOff(bool btnOn);
+    void ChangeHeading(const QString& kind, const QString& text);
+    void DoBackGround(int intFrom);
+    void DisplaySite();
+    void ctCalendar1_FirstDraw();
+    void SetFonts();
+    void SetMonthRange();
+    void SetCurrentMonthGlobals();
+    void CustomCalendar();
+    void GetPersonalCalendar();
+    void SaveMePersonalCalendar();
+    void ShowInstruct();
+
+    // Day edits in the month control.
+    void ctCalendar1_DayEditRequested(const QDate& date);
+    void ctCalendar1_DayEditEnded(const QDate& date);
+
+    bool cancelClose() const { return m_CancelClose; }
+    // Prints the month control; the default shows the print dialog. Tests print to a file instead.
+    std::function<bool(MonthCalendar&)> printCalendar;
+    // Shows a modal dialog; the default runs its event loop. Tests answer dialogs themselves.
+    std::function<int(QDialog&)> execDialog;
+    // Today, for the personal calendar; tests fix it.
+    QDate today;
+    // The earlier version's office database, whose presence changes the first-run text.
+    QString earlierVersionDatabase;
+
+    frmComments* comments() const { return comments_; }
+    frmPersonalCalendar* personalDialog() const { return personal_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPushButton* addButton(const QString& name, const QString& caption, const QString& tip);
+    QAction* addMenuAction(QMenu* menu, const QString& name, const QString& caption);
+    void buildMenus();
+    bool SavePrompt();
+    void notAvailable();
+    QString printTitleSuffix() const;
+
+    Program& program_;
+    Ui& ui_;
+    Workspace& ws_;
+    menunew& controller_;
+    frmComments* comments_ = nullptr;
+    frmPersonalCalendar* personal_ = nullptr;
+    bool m_CancelClose = false;
+    bool exiting_ = false;
+    bool activatedOnce_ = false;
+};
+
+} // namespace rp

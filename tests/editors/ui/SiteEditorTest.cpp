@@ -1,0 +1,184 @@
+// The site editor driven through the main window: site numbers, the nine-site limit, deletion with the
+// site's times files, entry rules and holiday date picking.
+#include "EditorFixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+using namespace rp;
+using namespace rp::test;
+
+namespace {
+
+QString siteSql(int number, const char* name) {
+    return QStringLiteral("INSERT INTO Sites (fdSNum, fdSName, fdAM1) VALUES (%1, '%2', 1);")
+        .arg(number)
+        .arg(QLatin1String(name));
+}
+
+} // namespace
+
+TEST_F(EditorTest, SiteEditorOpensOnTheFirstSite) {
+    open(QStringLiteral("TwoOfficeA"));
+    frmSite& s = sites();
+    EXPECT_EQ(s.windowTitle(), QStringLiteral("SITE INFORMATION"));
+    EXPECT_EQ(s.txtSiteNum->text(), QStringLiteral("1"));
+    EXPECT_EQ(s.txtSiteName->text(), QStringLiteral("Downtown"));
+    EXPECT_EQ(s.lstSiteClick->count(), 2);
+    EXPECT_EQ(s.findChild<QLineEdit*>(QStringLiteral("txtSlot_20")), s.txtSlot[20]);
+    EXPECT_FALSE(s.CSCalSite->isVisible());
+}
+
+TEST_F(EditorTest, AddGivesTheLowestFreeSiteNumber) {
+    open(QStringLiteral("OneOffice"), siteSql(2, "East") + siteSql(3, "North"));
+    frmSite& s = sites();
+    s.cmdSiteAdd->click();
+    EXPECT_EQ(s.txtSiteNum->text(), QStringLiteral("4"));
+    s.cmdCancel->click();
+    EXPECT_EQ(rows(QStringLiteral("Sites")).size(), 3);
+    // After deleting site 2, Add fills the gap.
+    EditorTest::clickEntry(s.lstSiteClick, QStringLiteral("East"));
+    EXPECT_EQ(s.txtSiteNum->text(), QStringLiteral("2"));
+    s.cmdSiteDelete->click();
+    EXPECT_EQ(rows(QStringLiteral("Sites")).size(), 2);
+    s.cmdSiteAdd->click();
+    EXPECT_EQ(s.txtSiteNum->text(), QStringLiteral("2"));
+    QTest::keyClicks(s.txtSiteName, QStringLiteral("West"));
+    QTest::keyClicks(s.txtSlot[3], QStringLiteral("2"));
+    s.cmdSiteOk->click();
+    EXPECT_EQ(lastMessage().title, QStringLiteral("Times in place of Letters"));
+    EXPECT_FALSE(s.isVisible());
+    const QStringList after = rows(QStringLiteral("Sites"));
+    ASSERT_EQ(after.size(), 3);
+    EXPECT_TRUE(after.last().startsWith(QStringLiteral("2|West|<null>|2|"))) << after.last().toStdString();
+}
+
+TEST_F(EditorTest, NineSitesAreTheLimit) {
+    QString more;
+    for (int n = 2; n <= 9; ++n)
+        more += siteSql(n, "Site");
+    open(QStringLiteral("OneOffice"), more);
+    const QStringList before = rows(QStringLiteral("Sites"));
+    frmSite& s = sites();
+    s.cmdSiteAdd->click();
+    EXPECT_TRUE(ui.texts().contains(QStringLiteral("Sorry, nine is the maximum number of sites allowed.")));
+    EXPECT_FALSE(s.Adding);
+    EXPECT_FALSE(s.cmdCancel->isEnabled());
+    EXPECT_EQ(rows(QStringLiteral("Sites")), before);
+}
+
+TEST_F(EditorTest, DeletingASiteRemovesOnlyItsTimesFiles) {
+    open(QStringLiteral("OneOffice"), siteSql(2, "East") + siteSql(3, "North") + siteSql(4, "Northwest"));
+    for (const char* f : {"3_North_Mon.dat", "3_North_Tues.dat", "3_Northwest_Mon.dat", "4_Northwest_Mon.dat",
+                          "1_Main Office_Mon.dat", "3_North_Mon.txt"})
+        folder.write(QStringLiteral("Times/") + QLatin1String(f), QByteArray(122, ' '));
+    frmSite& s = sites();
+    ui.type(QStringLiteral("north"));
+    s.cmdSiteFind->click();
+    EXPECT_EQ(s.txtSiteName->text(), QStringLiteral("Northwest"))
+        << "the last site whose name contains the answer";
+    EditorTest::clickEntry(s.lstSiteClick, QStringLiteral("North"));
+    ASSERT_EQ(s.txtSiteNum->text(), QStringLiteral("3"));
+    s.cmdSiteDelete->click();
+    EXPECT_FALSE(folder.exists(QStringLiteral("Times/3_North_Mon.dat")));
+    EXPECT_FALSE(folder.exists(QStringLiteral("Times/3_North_Tues.dat")));
+    EXPECT_TRUE(folder.exists(QStringLiteral("Times/3_Northwest_Mon.dat")));
+    EXPECT_TRUE(folder.exists(QStringLiteral("Times/4_Northwest_Mon.dat")));
+    EXPECT_TRUE(folder.exists(QStringLiteral("Times/1_Main Office_Mon.dat")));
+    EXPECT_TRUE(folder.exists(QStringLiteral("Times/3_North_Mon.txt")));
+    EXPECT_EQ(rows(QStringLiteral("Sites")).size(), 3);
+    EXPECT_EQ(s.lstSiteClick->count(), 3);
+}
+
+TEST_F(EditorTest, TheOnlySiteCannotBeDeletedAndKeepsItsTimes) {
+    open(QStringLiteral("OneOffice"));
+    folder.write(QStringLiteral("Times/1_Main Office_Mon.dat"), QByteArray(122, ' '));
+    frmSite& s = sites();
+    s.cmdSiteDelete->click();
+    EXPECT_EQ(lastMessage().text, QStringLiteral("Cannot delete last record, Edit only"));
+    EXPECT_TRUE(folder.exists(QStringLiteral("Times/1_Main Office_Mon.dat")));
+    EXPECT_FALSE(s.cmdSiteNext->isEnabled());
+    EXPECT_EQ(rows(QStringLiteral("Sites")).size(), 1);
+}
+
+TEST_F(EditorTest, SiteNameAllowsOnlyLettersDigitsAndBlanks) {
+    open(QStringLiteral("OneOffice"));
+    frmSite& s = sites();
+    EditorTest::retype(s.txtSiteName, QStringLiteral("North-East"));
+    EXPECT_EQ(s.txtSiteName->text(), QStringLiteral("North East"));
+    EXPECT_EQ(lastMessage().text,
+              QStringLiteral("Sorry, this character is not allowed to be used in the name."));
+    EXPECT_EQ(lastMessage().title, QStringLiteral("Bad Character"));
+    s.txtSiteName->clear();
+    ui.clear();
+    QApplication::clipboard()->setText(QStringLiteral("O'Hare \"Main\" Office Two"));
+    s.txtSiteName->paste();
+    EXPECT_EQ(s.txtSiteName->text(), QStringLiteral("O Hare  Main  "));
+    EXPECT_EQ(s.txtSiteName->text().size(), 14);
+    EXPECT_TRUE(ui.texts().contains(QStringLiteral("Site Name is limited to a length of 14 characters")));
+}
+
+TEST_F(EditorTest, LinkSlotAndHolidayBoxes) {
+    open(QStringLiteral("OneOffice"));
+    frmSite& s = sites();
+    s.txtSLink->clear();
+    QTest::keyClicks(s.txtSLink, QStringLiteral("1b"));
+    EXPECT_EQ(s.txtSLink->text(), QStringLiteral("B"));
+    s.txtSLink->clear();
+    s.txtSLink_LostFocus();
+    EXPECT_EQ(s.txtSLink->text(), QStringLiteral(" "));
+    s.txtSlot[0]->clear();
+    s.txtSlot_LostFocus(0);
+    EXPECT_EQ(s.txtSlot[0]->text(), QStringLiteral("0"));
+    EditorTest::retype(s.txtSlot[0], QStringLiteral("3"));
+    EXPECT_EQ(s.txtSlot[0]->text(), QStringLiteral("3")) << "a count outside the range is kept as typed";
+    s.txtHoliday->setText(QString(24, QLatin1Char('1')));
+    s.txtHoliday->end(false);
+    QTest::keyClick(s.txtHoliday, Qt::Key_2);
+    EXPECT_EQ(lastMessage().text,
+              QStringLiteral("Site holiday entry is limited to a length of 24 characters"));
+    EXPECT_EQ(s.txtHoliday->text().size(), 24);
+    s.txtHoliday->setText(QStringLiteral("25 40"));
+    EXPECT_FALSE(s.txtHoliday_LostFocus());
+    EXPECT_EQ(lastMessage().title, QStringLiteral("Date entry error"));
+    s.cmdSiteNext->click();
+    s.cmdSiteOk->click();
+    EXPECT_TRUE(rows(QStringLiteral("Sites")).first().contains(QStringLiteral("|3|")))
+        << "slot count written";
+}
+
+TEST_F(EditorTest, HolidayCalendarTakesClicksUpToSeventyFourCharacters) {
+    open(QStringLiteral("OneOffice"));
+    frmSite& s = sites();
+    s.txtHoliday_GotFocus();
+    EXPECT_TRUE(s.CSCalSite->isVisible());
+    EXPECT_EQ(s.CSCalSite->MonthShown(), QDate(2027, 1, 1));
+    s.txtHoliday->setText(QStringLiteral("25-"));
+    s.CSCalSite->clickDay(31);
+    EXPECT_EQ(s.txtHoliday->text(), QStringLiteral("25-31"));
+    s.txtHoliday->setText(QString(74, QLatin1Char('1')));
+    s.CSCalSite->clickDay(3);
+    EXPECT_EQ(s.txtHoliday->text().size(), 76);
+    EXPECT_EQ(ui.beeps(), 0);
+    EXPECT_TRUE(ui.texts().contains(
+        QStringLiteral("To enter dates in a row, you can use the dash.  Example: '5 10-15 20'")));
+    s.txtHoliday->setText(QString(75, QLatin1Char('1')));
+    s.CSCalSite->clickDay(3);
+    EXPECT_EQ(s.txtHoliday->text().size(), 75);
+    EXPECT_EQ(ui.beeps(), 1);
+    s.txtHoliday->setText(QString(72, QLatin1Char('1')));
+    s.CSCalSite->doubleClickDay(4);
+    EXPECT_EQ(s.txtHoliday->text().size(), 72) << "the click appends \" 4\", the double click removes it";
+    EXPECT_FALSE(s.CSCalSite->isVisible());
+}
+
+TEST_F(EditorTest, MovingWithAShortSiteNameIsRefused) {
+    open(QStringLiteral("TwoOfficeA"));
+    frmSite& s = sites();
+    EditorTest::retype(s.txtSiteName, QStringLiteral("D"));
+    s.cmdSiteNext->click();
+    EXPECT_EQ(lastMessage().text, QStringLiteral("Please enter site name first."));
+    EXPECT_EQ(s.txtSiteNum->text(), QStringLiteral("1"));
+    EXPECT_FALSE(s.txtSiteName_LostFocus());
+    EXPECT_EQ(lastMessage().text, QStringLiteral("Please enter SITE NAME"));
+}

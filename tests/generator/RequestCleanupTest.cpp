@@ -1,0 +1,198 @@
+// Clearing the requests of the month past: which fields become one blank, what stays, how the next
+// generation reads the blanks, and the failures.
+
+#include "generator/RequestCleanup.h"
+
+#include "../support/ErrorNumber.h"
+#include "OfficeBuilder.h"
+#include "model/OfficeDatabase.h"
+#include "platform/Database.h"
+
+#include <QFile>
+
+using namespace rp;
+using namespace rp::test;
+
+namespace {
+
+// Every record of a table as field name -> value, in stored order.
+std::vector<std::map<QString, QVariant>> rowsOf(const QString& databasePath, const QString& table) {
+    std::vector<std::map<QString, QVariant>> rows;
+    auto db = Database::open(databasePath);
+    auto rs = db->openTable(table);
+    for (rs->moveFirst(); !rs->eof(); rs->moveNext()) {
+        std::map<QString, QVariant> row;
+        for (const QString& f : rs->fieldNames())
+            row[f] = rs->field(f);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+struct CleanupRun : OfficeRun {
+    CleanupRun() : OfficeRun(2, 2023) {
+        SiteSpec north;
+        north.am = everyDay(1);
+        north.close = QStringLiteral("1-7");
+        addSite(north);
+        SiteSpec south;
+        south.number = 2;
+        south.name = QStringLiteral("South");
+        south.close = QStringLiteral("25");
+        south.link = QStringLiteral("L");
+        addSite(south);
+        AgentSpec aa;
+        aa.name = QStringLiteral("Anna Adams");
+        aa.initials = QStringLiteral("AA");
+        aa.maxTimes = 40;
+        aa.assigned = QStringLiteral("1 2");
+        aa.offAll = QStringLiteral("15-20");
+        aa.offPM1 = QStringLiteral("2");
+        aa.manOn1 = QStringLiteral("9A");
+        aa.manSite1 = 1;
+        aa.manOn2 = QStringLiteral("10A");
+        aa.manSite2 = 2;
+        addAgent(aa);
+        AgentSpec bb;
+        bb.name = QStringLiteral("Ben Brown");
+        bb.initials = QStringLiteral("BB");
+        bb.assigned = QStringLiteral("1");
+        bb.offAM = QStringLiteral("1-28");
+        bb.offPM2 = QStringLiteral("4");
+        addAgent(bb);
+    }
+};
+
+// The calendar of site North (the sites are filled fewest open slots first, so it is not calendar 1).
+std::string northOf(const OfficeRun& run) {
+    for (int n = 1; n <= 2; ++n) {
+        if (run.description(n).find("North") != std::string::npos)
+            return run.calendar(n);
+    }
+    return {};
+}
+
+int recordCount(const std::string& calendar) {
+    return int(std::count(calendar.begin(), calendar.end(), '\n'));
+}
+
+} // namespace
+
+TEST(RequestCleanup, EveryDateFieldOfEveryRecordHoldsOneBlank) {
+    CleanupRun run;
+    ASSERT_TRUE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
+    for (const auto& agent : rowsOf(run.program.paths.DatabasePath, office::kAgents)) {
+        for (const QString& f : AgentRequestFields())
+            EXPECT_EQ(agent.at(f).toString(), QStringLiteral(" ")) << f.toStdString();
+    }
+    for (const auto& site : rowsOf(run.program.paths.DatabasePath, office::kSites))
+        EXPECT_EQ(site.at(SiteRequestField()).toString(), QStringLiteral(" "));
+    EXPECT_TRUE(run.ui.messages().empty());
+    EXPECT_FALSE(run.ui.busy());
+}
+
+TEST(RequestCleanup, SitesLimitsManualSitesNamesAndLinksStay) {
+    CleanupRun run;
+    const auto agentsBefore = rowsOf(run.program.paths.DatabasePath, office::kAgents);
+    const auto sitesBefore = rowsOf(run.program.paths.DatabasePath, office::kSites);
+    ASSERT_TRUE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
+    const auto agentsAfter = rowsOf(run.program.paths.DatabasePath, office::kAgents);
+    const auto sitesAfter = rowsOf(run.program.paths.DatabasePath, office::kSites);
+    ASSERT_EQ(agentsAfter.size(), agentsBefore.size());
+    ASSERT_EQ(sitesAfter.size(), sitesBefore.size());
+    const QStringList cleared = AgentRequestFields();
+    for (size_t i = 0; i < agentsAfter.size(); ++i) {
+        for (const auto& [field, value] : agentsBefore[i]) {
+            if (!cleared.contains(field)) {
+                EXPECT_EQ(agentsAfter[i].at(field), value) << field.toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(agentsAfter[0].at(QStringLiteral("fdManSite2")).toInt(), 2);
+    EXPECT_EQ(agentsAfter[1].at(QStringLiteral("fdMaxTimes")), QVariant()) << "a Null limit stays Null";
+    for (size_t i = 0; i < sitesAfter.size(); ++i) {
+        for (const auto& [field, value] : sitesBefore[i]) {
+            if (field != SiteRequestField()) {
+                EXPECT_EQ(sitesAfter[i].at(field), value) << field.toStdString();
+            }
+        }
+    }
+}
+
+TEST(RequestCleanup, NullFieldsAreBlankedToo) {
+    OfficeRun run;
+    run.addAgent(QStringLiteral("ZZ"));
+    run.addSite(SiteSpec{});
+    ASSERT_TRUE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
+    const auto agent = rowsOf(run.program.paths.DatabasePath, office::kAgents).at(0);
+    EXPECT_EQ(agent.at(QStringLiteral("fdManOn2")).toString(), QStringLiteral(" "));
+    EXPECT_EQ(rowsOf(run.program.paths.DatabasePath, office::kSites).at(0).at(QStringLiteral("fdSClose")),
+              QVariant(QStringLiteral(" ")));
+}
+
+TEST(RequestCleanup, AnEmptyOfficeIsNoFailure) {
+    OfficeRun run;
+    EXPECT_TRUE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
+    EXPECT_TRUE(run.ui.messages().empty()) << run.shown().join('\n').toStdString();
+}
+
+TEST(RequestCleanup, TheNextGenerationReadsTheBlanksAsNoRequests) {
+    CleanupRun run;
+    run.execute(QStringLiteral("UPDATE Sites SET fdLink = NULL"));
+    run.generate();
+    const std::string before = northOf(run);
+    // North is closed on the 1st to the 7th; nobody may take the mornings of the 15th to the 20th.
+    EXPECT_EQ(recordCount(before), 21) << before;
+    EXPECT_NE(before.find("15A"), std::string::npos);
+    EXPECT_NE(before.find("AGT?"), std::string::npos);
+    EXPECT_EQ(before.find("01A"), std::string::npos);
+
+    ASSERT_TRUE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
+    run.ui.clear();
+    run.generate();
+    const std::string north = northOf(run);
+    EXPECT_EQ(recordCount(north), 28) << north;
+    EXPECT_EQ(north.find("AGT?"), std::string::npos) << north;
+    EXPECT_NE(north.find("01A"), std::string::npos) << "the 1st is open again";
+    EXPECT_TRUE(run.shown().filter(QStringLiteral("Manual")).isEmpty())
+        << run.shown().join('\n').toStdString();
+}
+
+TEST(RequestCleanup, ReadOnlyOfficeGivesTheAccessMessageAndChangesNothing) {
+    CleanupRun run;
+    const QString path = run.program.paths.DatabasePath;
+    const QByteArray before = run.folder.read(QStringLiteral("floor.mdb"));
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    bool ended = false;
+    try {
+        RPRtnsMsbrErase(run.ui, path);
+    } catch (const ProgramEnded&) {
+        ended = true;
+    }
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(run.ui.ended());
+    ASSERT_EQ(run.ui.messages().size(), 1u);
+    EXPECT_EQ(run.ui.messages()[0].title, kDatabaseAccessTitle);
+    EXPECT_EQ(run.ui.messages()[0].text, DatabaseAccessMessageText(path));
+    EXPECT_EQ(run.ui.messages()[0].icon, Icon::Critical);
+    EXPECT_FALSE(run.ui.busy());
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(run.folder.read(QStringLiteral("floor.mdb")), before);
+}
+
+TEST(RequestCleanup, OtherFailuresStopWhereTheyAreWithTheStepsMessage) {
+    CleanupRun run;
+    run.execute(QStringLiteral("DROP TABLE Sites"));
+    EXPECT_FALSE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
+    ASSERT_EQ(run.ui.messages().size(), 1u);
+    const auto& m = run.ui.messages()[0];
+    EXPECT_EQ(m.title, QStringLiteral("RPRtnsMsbrErase"));
+    EXPECT_EQ(m.icon, Icon::Critical);
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral("Error: "))) << m.text.toStdString();
+    EXPECT_TRUE(m.text.endsWith(QStringLiteral(". #3078."))) << m.text.toStdString();
+    EXPECT_FALSE(run.ui.ended());
+    EXPECT_FALSE(run.ui.busy());
+    // The agents were cleared before the failure and stay cleared.
+    for (const auto& agent : rowsOf(run.program.paths.DatabasePath, office::kAgents))
+        EXPECT_EQ(agent.at(QStringLiteral("fdOffAll")).toString(), QStringLiteral(" "));
+}

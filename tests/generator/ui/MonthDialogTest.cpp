@@ -1,0 +1,273 @@
+// The month dialog driven through the main window: the check of the entries, the change question and
+// the clean-up of old requests, Cancel, and month files that are missing or short.
+
+#include "SettingsSession.h"
+#include "generator/RequestCleanup.h"
+#include "generator/ui/frmMoYr.h"
+#include "model/OfficeDatabase.h"
+#include "platform/Database.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+
+using namespace rp;
+using namespace rp::test;
+
+namespace {
+
+const QString kQuestion =
+    QStringLiteral("You have changed the month for the rotaplan. Dates that agents previously"
+                   " requested OFF or ON are no longer valid. Do you want to delete these "
+                   "previous requests?");
+
+// The request fields of every agent and site, in stored order.
+QStringList requestsOf(const QString& databasePath) {
+    QStringList out;
+    auto db = Database::open(databasePath);
+    auto agents = db->openTable(office::kAgents);
+    for (agents->moveFirst(); !agents->eof(); agents->moveNext()) {
+        for (const QString& f : AgentRequestFields())
+            out << agents->field(f).toString();
+    }
+    auto sites = db->openTable(office::kSites);
+    for (sites->moveFirst(); !sites->eof(); sites->moveNext())
+        out << sites->field(SiteRequestField()).toString();
+    return out;
+}
+
+class MonthDialog : public SettingsSession {
+protected:
+    void SetUp() override { start(); }
+
+    // Opens the dialog with the Month button, lets the test work it, and returns what it showed first.
+    void openMonth(const std::function<void(frmMoYr&)>& work) {
+        open<frmMoYr>([this] { click("cmdMonth"); }, work);
+    }
+    MonthSetting monthFile() const {
+        return ReadMonthFile(folder.file(QStringLiteral("settings/month.dat")));
+    }
+    QString database() const { return folder.file(QStringLiteral("floor.mdb")); }
+};
+
+} // namespace
+
+TEST_F(MonthDialog, ShowsTheMonthFileAndOffersYearsAroundToday) {
+    openMonth([](frmMoYr& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("GENERATE SCHEDULE USING ..."));
+        EXPECT_EQ(d.cboMonth->currentText(), QStringLiteral("1"));
+        EXPECT_EQ(d.cboYear->currentText(), QStringLiteral("2027"));
+        EXPECT_EQ(d.cboMonth->count(), 12);
+        EXPECT_EQ(d.cboMonth->itemText(11), QStringLiteral("12"));
+        EXPECT_GE(d.cboYear->findText(QStringLiteral("2027")), 0);
+        EXPECT_GE(d.cboYear->findText(QStringLiteral("2028")), 0);
+        EXPECT_LT(d.cboYear->findText(QStringLiteral("2040")), 0);
+        d.cmdMoCancel->click();
+    });
+    EXPECT_EQ(dialogsShown, 1);
+    EXPECT_EQ(session->program.schedule.SchedMonth, QStringLiteral("1"));
+    EXPECT_EQ(session->program.schedule.SchedYear, QStringLiteral("2027"));
+}
+
+TEST_F(MonthDialog, OkWithoutChangesWritesTheMonthFileAgainAndAsksNothing) {
+    openMonth([this](frmMoYr& d) {
+        ASSERT_TRUE(QFile::remove(folder.file(QStringLiteral("settings/month.dat"))));
+        d.cmdMoOK->click();
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    });
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(monthFile().month, 1);
+    EXPECT_EQ(monthFile().year, 2027);
+}
+
+struct BadEntry {
+    const char* month;
+    const char* year;
+};
+
+class MonthDialogBadEntry : public MonthDialog, public ::testing::WithParamInterface<BadEntry> {};
+
+TEST_P(MonthDialogBadEntry, IsRefusedAndTheDialogStays) {
+    const QByteArray before = settingsFile(QStringLiteral("month.dat"));
+    openMonth([](frmMoYr& d) {
+        d.cboMonth->setEditText(QLatin1String(GetParam().month));
+        d.cboYear->setEditText(QLatin1String(GetParam().year));
+        d.cmdMoOK->click();
+        EXPECT_NE(d.result(), QDialog::Accepted);
+    });
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Please enter proper Month and Year"));
+    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Check Month and Year"));
+    EXPECT_EQ(ui.messages()[0].icon, Icon::Critical);
+    EXPECT_EQ(settingsFile(QStringLiteral("month.dat")), before);
+    EXPECT_EQ(session->program.schedule.SchedMonth, QStringLiteral("1"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, MonthDialogBadEntry,
+                         ::testing::Values(BadEntry{"3", "08"}, BadEntry{"13", "2027"}, BadEntry{"", "2027"},
+                                           BadEntry{"0", "2027"}, BadEntry{"3", "20x7"},
+                                           BadEntry{"3", "20271"}, BadEntry{"March", "2027"}));
+
+TEST_F(MonthDialog, YesClearsEveryRequestAndClosesTheEditors) {
+    int editorsClosed = 0;
+    session->controller->windows.closeEditors = [&] { ++editorsClosed; };
+    ui.answer(Answer::Yes);
+    openMonth([](frmMoYr& d) {
+        d.cboMonth->setEditText(QStringLiteral("2"));
+        d.cmdMoOK->click();
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    });
+    ASSERT_EQ(ui.messages().size(), 2u);
+    const auto& q = ui.messages()[0];
+    EXPECT_EQ(q.text, kQuestion);
+    EXPECT_EQ(q.title, QStringLiteral("MONTH / YEAR CHANGED"));
+    EXPECT_EQ(q.icon, Icon::Question);
+    EXPECT_EQ(q.buttons, Buttons::YesNo);
+    EXPECT_EQ(q.defaultButton, Answer::No);
+    EXPECT_EQ(ui.messages()[1].text, QStringLiteral("Previous requests deleted"));
+    EXPECT_EQ(ui.messages()[1].title, QStringLiteral("MONTH / YEAR"));
+    EXPECT_EQ(ui.messages()[1].buttons, Buttons::Ok);
+    EXPECT_EQ(editorsClosed, 1);
+    for (const QString& field : requestsOf(database()))
+        EXPECT_EQ(field, QStringLiteral(" "));
+    EXPECT_EQ(monthFile().month, 2);
+    EXPECT_EQ(session->program.schedule.SchedMonth, QStringLiteral("2"));
+    EXPECT_EQ(session->program.schedule.SchedYear, QStringLiteral("2027"));
+}
+
+TEST_F(MonthDialog, TheNextGenerationTakesTheClearedFieldsAsEmpty) {
+    // Margaret Olsen is off every day: before the clean-up she gets no duty.
+    {
+        auto db = Database::open(database());
+        db->execute(QStringLiteral("UPDATE Agents SET fdOffAll = '1-31' WHERE fdInitial = 'MO'"));
+    }
+    auto dutiesOfMO = [this](int month) {
+        int n = 0;
+        for (QDate d(2027, month, 1); d.month() == month; d = d.addDays(1))
+            n += int(control().CellText(d).count(QStringLiteral("MO")));
+        return n;
+    };
+    click("cmdGenerate");
+    ASSERT_EQ(session->program.schedule.CalendarCount, 1);
+    EXPECT_EQ(dutiesOfMO(1), 0);
+
+    ui.answer(Answer::Yes);
+    openMonth([](frmMoYr& d) {
+        d.cboMonth->setEditText(QStringLiteral("2"));
+        d.cmdMoOK->click();
+    });
+    ui.clear();
+    click("cmdGenerate");
+    EXPECT_EQ(session->program.schedule.CalendarFilePrefix, QStringLiteral("0227"));
+    EXPECT_GT(dutiesOfMO(2), 0);
+    // Blank fields are no requests: no manual entry or day list is reported.
+    EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(MonthDialog, NoKeepsEveryRequestButTakesTheNewMonth) {
+    const QStringList before = requestsOf(database());
+    ui.answer(Answer::No);
+    openMonth([](frmMoYr& d) {
+        d.cboYear->setEditText(QStringLiteral("2028"));
+        d.cboMonth->setEditText(QStringLiteral("1"));
+        d.cmdMoOK->click();
+    });
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[1].text, QStringLiteral("Previous requests still in use."));
+    EXPECT_EQ(ui.messages()[1].title, QStringLiteral("MONTH / YEAR"));
+    EXPECT_EQ(requestsOf(database()), before);
+    EXPECT_EQ(monthFile().year, 2028);
+    EXPECT_EQ(session->program.schedule.SchedYear, QStringLiteral("2028"));
+
+    // The new month is the starting one now: OK again asks nothing.
+    ui.clear();
+    openMonth([](frmMoYr& d) { d.cmdMoOK->click(); });
+    EXPECT_TRUE(ui.messages().empty());
+}
+
+TEST_F(MonthDialog, CancelAfterChangingLeavesFileAndScheduleMonth) {
+    const QByteArray before = settingsFile(QStringLiteral("month.dat"));
+    openMonth([](frmMoYr& d) {
+        d.cboMonth->setEditText(QStringLiteral("7"));
+        d.cboYear->setEditText(QStringLiteral("2029"));
+        d.cmdMoCancel->click();
+        EXPECT_EQ(d.cboMonth->currentText(), QStringLiteral("1"));
+        EXPECT_EQ(d.cboYear->currentText(), QStringLiteral("2027"));
+    });
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(settingsFile(QStringLiteral("month.dat")), before);
+    EXPECT_EQ(session->program.schedule.SchedMonth, QStringLiteral("1"));
+    EXPECT_EQ(session->program.schedule.SchedYear, QStringLiteral("2027"));
+}
+
+TEST_F(MonthDialog, LeavingAChangedYearEmptiesTheMonth) {
+    ui.answer(Answer::No);
+    openMonth([this](frmMoYr& d) {
+        d.cboYear->setEditText(QStringLiteral("2028"));
+        d.cboYear_LostFocus();
+        ASSERT_EQ(ui.messages().size(), 1u);
+        EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Year changed, please check your month entry"));
+        EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Year Change"));
+        EXPECT_EQ(ui.messages()[0].icon, Icon::Information);
+        EXPECT_EQ(d.cboMonth->currentText(), QString());
+        EXPECT_EQ(d.cboMonth->count(), 12);
+        // Without a month OK is refused.
+        d.cmdMoOK->click();
+        EXPECT_EQ(ui.messages().back().text, QStringLiteral("Please enter proper Month and Year"));
+        d.cboMonth->setCurrentIndex(2);
+        d.cmdMoOK->click();
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    });
+    EXPECT_EQ(monthFile().month, 3);
+    EXPECT_EQ(monthFile().year, 2028);
+}
+
+TEST_F(MonthDialog, LeavingTheYearUnchangedSaysNothing) {
+    openMonth([](frmMoYr& d) {
+        d.cboMonth->setEditText(QStringLiteral("4"));
+        d.cboYear_LostFocus();
+        EXPECT_EQ(d.cboMonth->currentText(), QStringLiteral("4"));
+        d.cmdMoCancel->click();
+    });
+    EXPECT_TRUE(ui.messages().empty());
+}
+
+TEST_F(MonthDialog, MissingOrShortMonthFileShowsTodaysMonth) {
+    window().today = QDate(2026, 6, 15);
+    ASSERT_TRUE(QFile::remove(folder.file(QStringLiteral("settings/month.dat"))));
+    openMonth([](frmMoYr& d) {
+        EXPECT_EQ(d.cboMonth->currentText(), QStringLiteral("6"));
+        EXPECT_EQ(d.cboYear->currentText(), QStringLiteral("2026"));
+        d.cmdMoOK->click();
+    });
+    EXPECT_TRUE(ui.messages().empty()) << "what the dialog showed is the starting month";
+    EXPECT_EQ(monthFile().month, 6);
+    EXPECT_EQ(monthFile().year, 2026);
+
+    folder.write(QStringLiteral("settings/month.dat"), QByteArray("\x03\x00\xe3", 3));
+    openMonth([](frmMoYr& d) {
+        EXPECT_EQ(d.cboMonth->currentText(), QStringLiteral("3"));
+        EXPECT_EQ(d.cboYear->currentText(), QStringLiteral("2026"));
+        d.cmdMoCancel->click();
+    });
+}
+
+TEST_F(MonthDialog, ReadOnlyOfficeGivesTheAccessMessageAndChangesNothing) {
+    const QByteArray before = folder.read(QStringLiteral("floor.mdb"));
+    ASSERT_TRUE(QFile::setPermissions(database(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    int editorsClosed = 0;
+    session->controller->windows.closeEditors = [&] { ++editorsClosed; };
+    ui.answer(Answer::Yes);
+    openMonth([](frmMoYr& d) {
+        d.cboMonth->setEditText(QStringLiteral("2"));
+        d.cmdMoOK->click();
+        EXPECT_NE(d.result(), QDialog::Accepted);
+    });
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[1].title, kDatabaseAccessTitle);
+    EXPECT_EQ(ui.messages()[1].text, DatabaseAccessMessageText(database()));
+    EXPECT_TRUE(ui.ended());
+    EXPECT_EQ(editorsClosed, 0);
+    QFile::setPermissions(database(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(folder.read(QStringLiteral("floor.mdb")), before);
+}

@@ -1,0 +1,253 @@
+#include "SessionFixture.h"
+#include "model/CalendarFiles.h"
+#include "workspace/ui/frmComments.h"
+#include "workspace/ui/frmPersonalCalendar.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace rp;
+using namespace rp::test;
+
+namespace {
+
+QStringList messageTitles(const ScriptedUi& ui) {
+    QStringList t;
+    for (const auto& m : ui.messages())
+        t << m.title;
+    return t;
+}
+
+} // namespace
+
+TEST_F(SessionTest, StartsOnThePersonalCalendarOfTheLastMonth) {
+    folder.write(QStringLiteral("Personal/LastCalendar.txt"), "3\r\n2027\r\n");
+    startWith(QStringLiteral("OneOffice"));
+    EXPECT_TRUE(session->workspace.state.IsPersonalCalendar);
+    EXPECT_EQ(window().lblHeading->text(), QStringLiteral("  Personal Calendar:  3/2027"));
+    EXPECT_EQ(window().statusPanel1->text(), window().lblHeading->text());
+    EXPECT_EQ(window().lblHeading->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(control().FirstDate(), QDate(2027, 2, 28));
+    EXPECT_EQ(control().LastDate(), QDate(2027, 4, 3));
+    EXPECT_FALSE(window().cmdDisplaySite->isEnabled());
+    EXPECT_FALSE(window().cmdReport->isEnabled());
+    EXPECT_TRUE(window().cmdSave->isEnabled());
+}
+
+TEST_F(SessionTest, GenerateShowsTheFirstCalendarAndNextSiteStepsThroughThem) {
+    startWith(QStringLiteral("TwoOfficeA"));
+    click("cmdGenerate");
+    ASSERT_EQ(session->program.schedule.CalendarCount, 2);
+    EXPECT_FALSE(session->workspace.state.IsPersonalCalendar);
+    EXPECT_TRUE(window().cmdDisplaySite->isEnabled());
+    EXPECT_TRUE(window().cmdReport->isEnabled());
+    const QString first = session->program.schedule.SiteHeading;
+    EXPECT_EQ(window().lblHeading->text(), QStringLiteral("  ") + first);
+    EXPECT_EQ(window().lblHeading->palette().color(QPalette::WindowText),
+              QApplication::palette().color(QPalette::WindowText));
+    // Day texts come from the calendar file, one line per slot letter.
+    const QString jan4 = control().CellText(QDate(2027, 1, 4));
+    EXPECT_TRUE(jan4.startsWith(QStringLiteral("A-"))) << jan4.toStdString();
+    EXPECT_EQ(control().FirstDate(), QDate(2026, 12, 27));
+
+    click("cmdDisplaySite");
+    const QString second = session->program.schedule.SiteHeading;
+    EXPECT_NE(second, first);
+    click("cmdDisplaySite");
+    EXPECT_EQ(session->program.schedule.SiteHeading, first) << "after the last calendar comes the first";
+}
+
+TEST_F(SessionTest, NextSiteStaysDisabledWithOneCalendar) {
+    startWith(QStringLiteral("OneOffice"));
+    click("cmdGenerate");
+    EXPECT_EQ(session->program.schedule.CalendarCount, 1);
+    EXPECT_FALSE(window().cmdDisplaySite->isEnabled());
+    EXPECT_TRUE(window().cmdReport->isEnabled());
+}
+
+TEST_F(SessionTest, EditingADayShowsTheReportNoteOnceAndKeepsTheText) {
+    startWith(QStringLiteral("OneOffice"));
+    // An edit of the personal calendar shows no note.
+    window().ctCalendar1_DayEditRequested(QDate(2027, 1, 5));
+    auto* editor = control().findChild<QPlainTextEdit*>(QStringLiteral("dayEditor"));
+    ASSERT_NE(editor, nullptr);
+    editor->setPlainText(QStringLiteral("Dentist"));
+    control().setFocus();
+    editor->clearFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(ui.messages().empty());
+
+    click("cmdGenerate");
+    window().ctCalendar1_DayEditRequested(QDate(2027, 1, 6));
+    window().ctCalendar1_DayEditRequested(QDate(2027, 1, 7));
+    EXPECT_EQ(messageTitles(ui).count(QStringLiteral("Report Also")), 1);
+    EXPECT_TRUE(session->workspace.state.EditDay);
+}
+
+TEST_F(SessionTest, DayEditEndedStoresTheEditorsText) {
+    startWith(QStringLiteral("OneOffice"));
+    const QDate day(2027, 1, 12);
+    control().setCellText(day, QStringLiteral("old"));
+    window().ctCalendar1_DayEditRequested(day);
+    auto* editor = control().findChild<QPlainTextEdit*>(QStringLiteral("dayEditor"));
+    ASSERT_NE(editor, nullptr);
+    editor->setPlainText(QString());
+    QTest::keyClick(editor, Qt::Key_Tab);
+    editor->clearFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(control().CellText(day), QString()) << "emptying a day clears it";
+}
+
+TEST_F(SessionTest, PersonalTextsSurviveAGeneration) {
+    folder.write(QStringLiteral("Personal/LastCalendar.txt"), "1\r\n2027\r\n");
+    startWith(QStringLiteral("OneOffice"));
+    control().setCellText(QDate(2027, 1, 20), QStringLiteral("Open house 2-4"));
+    click("cmdGenerate");
+    EXPECT_NE(control().CellText(QDate(2027, 1, 20)), QStringLiteral("Open house 2-4"));
+    // Choosing the personal calendar again brings the text back.
+    answerDialog = [](QDialog& d) {
+        auto& dialog = static_cast<frmPersonalCalendar&>(d);
+        dialog.show();
+        dialog.cboCustomMonth->setEditText(QStringLiteral("1"));
+        dialog.cboCustomYear->setEditText(QStringLiteral("2027"));
+        dialog.cmdLoad->click();
+    };
+    click("cmdPersonal");
+    EXPECT_EQ(dialogsShown, 1);
+    EXPECT_TRUE(session->workspace.state.IsPersonalCalendar);
+    EXPECT_EQ(control().CellText(QDate(2027, 1, 20)), QStringLiteral("Open house 2-4"));
+    EXPECT_FALSE(window().cmdDisplaySite->isEnabled());
+}
+
+TEST_F(SessionTest, PersonalDialogRefusesABadYear) {
+    startWith(QStringLiteral("OneOffice"));
+    frmPersonalCalendar& dialog = *window().personalDialog();
+    dialog.show();
+    dialog.cboCustomYear->setEditText(QStringLiteral("27"));
+    EXPECT_FALSE(dialog.cboCustomYear_LostFocus());
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Please insert a year in this field."));
+    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Numeric Year Required"));
+    dialog.cboCustomMonth->setEditText(QStringLiteral("13"));
+    EXPECT_FALSE(dialog.cboCustomMonth_LostFocus());
+    dialog.hide();
+}
+
+TEST_F(SessionTest, ExitCancelledKeepsTheWindowButTheCalendarFilesAreGone) {
+    startWith(QStringLiteral("OneOffice"));
+    click("cmdGenerate");
+    ASSERT_TRUE(folder.exists(QStringLiteral("0127.1")));
+    ui.answer(Answer::No);     // no backup
+    ui.answer(Answer::Cancel); // "Leaving Rotaplan"
+    click("cmdExit");
+    EXPECT_TRUE(window().cancelClose());
+    EXPECT_FALSE(ui.ended());
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_FALSE(folder.exists(QStringLiteral("0127.1")));
+    EXPECT_FALSE(folder.exists(QStringLiteral("0127.1D")));
+    const auto& leaving = ui.messages().back();
+    EXPECT_EQ(leaving.text, QStringLiteral("Leaving Rotaplan"));
+    EXPECT_EQ(leaving.title, QStringLiteral("Exit"));
+    EXPECT_EQ(leaving.buttons, Buttons::OkCancel);
+}
+
+TEST_F(SessionTest, ExitConfirmedEndsTheProgramAndSavesThePersonalCalendar) {
+    folder.write(QStringLiteral("Personal/LastCalendar.txt"), "2\r\n2027\r\n");
+    startWith(QStringLiteral("OneOffice"));
+    control().setCellText(QDate(2027, 2, 14), QStringLiteral("Valentine"));
+    ui.answer(Answer::No);
+    ui.answer(Answer::Ok);
+    click("cmdExit");
+    EXPECT_TRUE(ui.ended());
+    EXPECT_TRUE(folder.read(QStringLiteral("Personal/22027.txt")).contains("Valentine~\r\n"));
+}
+
+TEST_F(SessionTest, AnEditedGeneratedScheduleIsNotOfferedForSaving) {
+    startWith(QStringLiteral("TwoOfficeA"));
+    click("cmdGenerate");
+    window().ctCalendar1_DayEditRequested(QDate(2027, 1, 6));
+    click("cmdDisplaySite");
+    click("cmdGenerate");
+    EXPECT_FALSE(messageTitles(ui).contains(QStringLiteral("Save Schedule?")));
+}
+
+TEST_F(SessionTest, HeadingKindsSetColours) {
+    startWith(QStringLiteral("OneOffice"));
+    window().ChangeHeading(QStringLiteral("Generating"), QStringLiteral("Generating Schedule(s). . ."));
+    EXPECT_TRUE(window().lblHeading->font().italic());
+    EXPECT_EQ(window().lblHeading->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    window().ChangeHeading(QStringLiteral("Example"), QStringLiteral("EXAMPLE SITE: North. "));
+    EXPECT_FALSE(window().lblHeading->font().italic());
+    EXPECT_TRUE(window().cmdSetAsDefault->isVisibleTo(&window()));
+    EXPECT_TRUE(window().cmdExitExample->isVisibleTo(&window()));
+    window().ChangeHeading(QStringLiteral("Odd"), QStringLiteral("x"));
+    ASSERT_FALSE(ui.messages().empty());
+    EXPECT_EQ(ui.messages().back().text, QStringLiteral("Unhandled Case"));
+    EXPECT_EQ(ui.messages().back().title, QStringLiteral("frmCalendar.ChangeHeading"));
+}
+
+TEST_F(SessionTest, SaveOnThePersonalCalendarExplainsAndSaves) {
+    folder.write(QStringLiteral("Personal/LastCalendar.txt"), "1\r\n2027\r\n");
+    startWith(QStringLiteral("OneOffice"));
+    control().setCellText(QDate(2027, 1, 2), QStringLiteral("Call Ann"));
+    click("cmdSave");
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Saved"));
+    EXPECT_TRUE(folder.read(QStringLiteral("Personal/12027.txt")).contains("Call Ann~"));
+}
+
+TEST_F(SessionTest, PrintingAGeneratedCalendarCarriesTitleCommentAndDayTexts) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    startWith(QStringLiteral("OneOffice"));
+    click("cmdGenerate");
+    const QString pdf = folder.file(QStringLiteral("print.pdf"));
+    window().printCalendar = [&](MonthCalendar& c) { return c.printToPdf(pdf); };
+    answerDialog = [](QDialog& d) {
+        auto& comments = static_cast<frmComments&>(d);
+        comments.show();
+        comments.Text1->setPlainText(QStringLiteral("Holiday rota, see Ann for swaps"));
+        comments.cmdOK->click();
+    };
+    ui.answer(Answer::No); // no assignments report
+    click("cmdPrint");
+    EXPECT_EQ(session->workspace.CommentText, QStringLiteral("Holiday rota, see Ann for swaps"));
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    // Ligatures such as "ffi" come back as single letters; compatibility normalisation splits them.
+    const QString text =
+        QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    const QString heading = session->program.schedule.SiteHeading.trimmed();
+    EXPECT_TRUE(text.contains(heading)) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("1/2027")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Holiday rota, see Ann for swaps")));
+    const QString firstRecordInitials = session->program.schedule.AgentInitials.value(0);
+    EXPECT_TRUE(text.contains(firstRecordInitials.left(2))) << text.toStdString();
+    EXPECT_EQ(ui.messages().back().title, QStringLiteral("View or Print Agent Report?"));
+}
+
+TEST_F(SessionTest, ASecondPrintOffersAnEmptyCommentBox) {
+    startWith(QStringLiteral("OneOffice"));
+    click("cmdGenerate");
+    window().printCalendar = [](MonthCalendar&) { return false; };
+    QString offered = QStringLiteral("unset");
+    answerDialog = [&](QDialog& d) {
+        auto& comments = static_cast<frmComments&>(d);
+        comments.show();
+        offered = comments.Text1->toPlainText();
+        comments.Text1->setPlainText(QStringLiteral("first"));
+        comments.cmdOK->click();
+    };
+    ui.answer(Answer::No);
+    click("cmdPrint");
+    window().comments()->hide();
+    ui.answer(Answer::No);
+    click("cmdPrint");
+    EXPECT_EQ(offered, QString());
+}
