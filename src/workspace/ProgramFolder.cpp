@@ -42,20 +42,24 @@ bool PrepareAppFolder(const QString& appFolder, const QString& resourcesDir) {
         return false;
     for (const QString& sub : kSubFolders)
         root.mkpath(appFolder + QLatin1Char('/') + sub);
+    // Only the program folder's own sub-folders are filled: a build tree's resources folder also holds
+    // the build system's files, which have no place in an office folder.
     if (!resourcesDir.isEmpty()) {
         const QDir src(resourcesDir);
-        QDirIterator it(resourcesDir, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString from = it.next();
-            const QString relative = src.relativeFilePath(from);
-            if (relative.endsWith(QStringLiteral(".sql")))
-                continue;
-            const QString to = appFolder + QLatin1Char('/') + relative;
-            if (!QFileInfo::exists(to)) {
-                root.mkpath(QFileInfo(to).absolutePath());
-                QFile::copy(from, to);
-                QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                         QFile::ReadOther);
+        for (const QString& sub : kSubFolders) {
+            QDirIterator it(src.filePath(sub), QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString from = it.next();
+                const QString relative = src.relativeFilePath(from);
+                if (relative.endsWith(QStringLiteral(".sql")))
+                    continue;
+                const QString to = appFolder + QLatin1Char('/') + relative;
+                if (!QFileInfo::exists(to)) {
+                    root.mkpath(QFileInfo(to).absolutePath());
+                    QFile::copy(from, to);
+                    QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                             QFile::ReadOther);
+                }
             }
         }
     }

@@ -1,0 +1,69 @@
+#include "workspace/ProgramFolder.h"
+
+#include "../support/TestFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace rp::test {
+namespace {
+
+// A resources folder as the build tree lays it out, build system files included.
+class PrepareAppFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resources.write(QStringLiteral("settings/month.dat"), "set");
+        resources.write(QStringLiteral("help/Mainhlp.txt"), "help");
+        resources.write(QStringLiteral("Examples/OneOffice.mdb"), "office");
+        resources.write(QStringLiteral("Examples/OneOffice.sql"), "script");
+        resources.write(QStringLiteral("cmake_install.cmake"), "build");
+        resources.write(QStringLiteral("CMakeFiles/rules.make"), "build");
+    }
+    QString app() const { return target.path() + QStringLiteral("/Rotaplan"); }
+    QByteArray read(const QString& relative) const {
+        QFile f(app() + QLatin1Char('/') + relative);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    TestFolder resources{false};
+    TestFolder target{false};
+};
+
+TEST_F(PrepareAppFolderTest, FillsOnlyTheProgramFoldersAndCopiesTheStarterOffice) {
+    ASSERT_TRUE(PrepareAppFolder(app(), resources.path()));
+    for (const char* sub : {"settings", "help", "Examples", "Times", "Personal", "Saved", "Backup"})
+        EXPECT_TRUE(QFileInfo(app() + QLatin1Char('/') + QLatin1String(sub)).isDir()) << sub;
+    EXPECT_EQ(read(QStringLiteral("settings/month.dat")), "set");
+    EXPECT_EQ(read(QStringLiteral("help/Mainhlp.txt")), "help");
+    EXPECT_EQ(read(QStringLiteral("floor.mdb")), "office");
+    EXPECT_FALSE(QFileInfo::exists(app() + QStringLiteral("/Examples/OneOffice.sql")));
+    EXPECT_FALSE(QFileInfo::exists(app() + QStringLiteral("/cmake_install.cmake")));
+    EXPECT_FALSE(QFileInfo::exists(app() + QStringLiteral("/CMakeFiles")));
+}
+
+TEST_F(PrepareAppFolderTest, KeepsWhatTheUserAlreadyHas) {
+    ASSERT_TRUE(PrepareAppFolder(app(), resources.path()));
+    QFile office(app() + QStringLiteral("/floor.mdb"));
+    ASSERT_TRUE(office.open(QIODevice::WriteOnly));
+    office.write("my office");
+    office.close();
+    QFile settings(app() + QStringLiteral("/settings/month.dat"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("mine");
+    settings.close();
+
+    ASSERT_TRUE(PrepareAppFolder(app(), resources.path()));
+    EXPECT_EQ(read(QStringLiteral("floor.mdb")), "my office");
+    EXPECT_EQ(read(QStringLiteral("settings/month.dat")), "mine");
+}
+
+TEST_F(PrepareAppFolderTest, CopiedFilesAreWritableByTheOwner) {
+    QFile::setPermissions(resources.file(QStringLiteral("Examples/OneOffice.mdb")), QFile::ReadOwner);
+    ASSERT_TRUE(PrepareAppFolder(app(), resources.path()));
+    EXPECT_TRUE(QFile::permissions(app() + QStringLiteral("/floor.mdb")) & QFile::WriteOwner);
+}
+
+} // namespace
+} // namespace rp::test
