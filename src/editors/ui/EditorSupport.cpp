@@ -1,5 +1,6 @@
 #include "editors/ui/EditorSupport.h"
 
+#include "editors/EntryRules.h"
 #include "model/OfficeDatabase.h"
 #include "platform/Ui.h"
 
@@ -50,6 +51,14 @@ void PlaceBeside(QWidget* popup, const QWidget* box) {
     int y = std::min(topRight.y(), std::max(0, window->height() - size.height() - 24));
     popup->move(x, std::max(0, y));
     popup->raise();
+}
+
+void ShowDashTip(Ui& ui, bool& shown, const QString& text) {
+    if (!NeedsDashTip(shown, text))
+        return;
+    ui.message(QStringLiteral("To enter dates in a row, you can use the dash.  Example: '5 10-15 20'"),
+               QStringLiteral("Use dash for long entries "), Icon::Information);
+    shown = true;
 }
 
 } // namespace rp

@@ -30,6 +30,9 @@ void RunHandler(const std::function<void()>& handler);
 // it travels back, lost-focus checks of the other boxes are skipped (returningFocus is true).
 void ReturnFocus(QWidget* box, bool& returningFocus);
 
+// Shows the tip about ranges with a dash once per opening of an editor, when the date list asks for it.
+void ShowDashTip(Ui& ui, bool& shown, const QString& text);
+
 // Places a popup widget (the date picker) beside a box inside their common window.
 void PlaceBeside(QWidget* popup, const QWidget* box);
 

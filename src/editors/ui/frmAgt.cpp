@@ -808,12 +808,7 @@ void frmAgt::CSCalAgt_DateDoubleClick() {
 }
 
 void frmAgt::ShowDashTip(const QString& text) {
-    if (!NeedsDashTip(DashTipShown, text))
-        return;
-    program_.ui.message(
-        QStringLiteral("To enter dates in a row, you can use the dash.  Example: '5 10-15 20'"),
-        QStringLiteral("Use dash for long entries "), Icon::Information);
-    DashTipShown = true;
+    rp::ShowDashTip(program_.ui, DashTipShown, text);
 }
 
 // ---------------------------------------------------------------------------------------------------------
