@@ -122,7 +122,7 @@ frmCalendar::frmCalendar(Program& program, Workspace& workspace, menunew& contro
     frmPersonalCalendar::Actions actions;
     actions.customCalendar = [this] { CustomCalendar(); };
     actions.buttonOnOff = [this](bool on) { ButtonOnOff(on); };
-    actions.exitExample = [this] { notAvailable(); };
+    actions.exitExample = [this] { run(commands.exitExample); };
     personal_ = new frmPersonalCalendar(ui_, ws_, program_.paths.AppFolder, std::move(actions), this);
 
     printCalendar = [this](MonthCalendar& control) { return control.PrintCalendar(this); };
@@ -134,12 +134,12 @@ frmCalendar::frmCalendar(Program& program, Workspace& workspace, menunew& contro
     connect(cmdSites, &QPushButton::clicked, &controller_, &menunew::cmdSites_Click);
     connect(cmdGenerate, &QPushButton::clicked, this, &frmCalendar::cmdGenerate_Click);
     connect(cmdDisplaySite, &QPushButton::clicked, this, &frmCalendar::cmdDisplaySite_Click);
-    connect(cmdReport, &QPushButton::clicked, this, &frmCalendar::notAvailable);
+    connect(cmdReport, &QPushButton::clicked, this, [this] { run(commands.report); });
     connect(cmdSave, &QPushButton::clicked, this, &frmCalendar::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmCalendar::cmdPrint_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmCalendar::cmdExit_Click);
-    connect(cmdSetAsDefault, &QPushButton::clicked, this, &frmCalendar::notAvailable);
-    connect(cmdExitExample, &QPushButton::clicked, this, &frmCalendar::notAvailable);
+    connect(cmdSetAsDefault, &QPushButton::clicked, this, [this] { run(commands.setAsDefault); });
+    connect(cmdExitExample, &QPushButton::clicked, this, [this] { run(commands.exitExample); });
     connect(ctCalendar1, &MonthCalendar::DayEditRequested, this, &frmCalendar::ctCalendar1_DayEditRequested);
     connect(ctCalendar1, &MonthCalendar::DayEditEnded, this, &frmCalendar::ctCalendar1_DayEditEnded);
 
@@ -185,7 +185,12 @@ void frmCalendar::buildMenus() {
         QAction* a = addMenuAction(mnuSavedFile, QStringLiteral("mnuSavedFiles%1").arg(i),
                                    i == 0 ? QStringLiteral("Choose Saved File below") : QString());
         a->setVisible(i == 0);
-        connect(a, &QAction::triggered, this, &frmCalendar::notAvailable);
+        connect(a, &QAction::triggered, this, [this, i] {
+            if (commands.openSaved)
+                commands.openSaved(i);
+            else
+                notAvailable();
+        });
         mnuSavedFiles << a;
     }
     mnuDeleteSaved =
@@ -243,9 +248,15 @@ void frmCalendar::buildMenus() {
     mnuNext = hidden(QStringLiteral("mnuNext"), QStringLiteral("&Next Site"), cmdDisplaySite);
     mnuPrint = hidden(QStringLiteral("mnuPrint"), QStringLiteral("&Print"), cmdPrint);
 
-    for (QAction* a : {mnuSaveCurrent, mnuDeleteSaved, mnuExport, mnuImport, mnuSchedReport, mnuPrintAgt,
-                       mnuPrintSite, mnuExamples, mnuHelpStart, mnuGenerated, mnuBrowser, mnuAbout})
-        connect(a, &QAction::triggered, this, &frmCalendar::notAvailable);
+    const std::pair<QAction*, std::function<void()> Commands::*> attached[] = {
+        {mnuSaveCurrent, &Commands::saveCurrent}, {mnuDeleteSaved, &Commands::deleteSaved},
+        {mnuExport, &Commands::exportData},       {mnuImport, &Commands::importData},
+        {mnuSchedReport, &Commands::report},      {mnuPrintAgt, &Commands::printAgents},
+        {mnuPrintSite, &Commands::printSites},    {mnuExamples, &Commands::examples},
+        {mnuHelpStart, &Commands::helpStart},     {mnuGenerated, &Commands::helpGenerated},
+        {mnuBrowser, &Commands::browser},         {mnuAbout, &Commands::about}};
+    for (const auto& [action, command] : attached)
+        connect(action, &QAction::triggered, this, [this, command] { run(commands.*command); });
     connect(mnuFineTune, &QAction::triggered, &controller_, &menunew::mnuFineTune_Click);
     connect(mnuTimes, &QAction::triggered, &controller_, &menunew::mnuTimes_Click);
     connect(mnuCalSettings, &QAction::triggered, &controller_, &menunew::mnuCalSettings_Click);
@@ -254,6 +265,13 @@ void frmCalendar::buildMenus() {
 
 void frmCalendar::notAvailable() {
     controller_.notAvailable();
+}
+
+void frmCalendar::run(const std::function<void()>& command) {
+    if (command)
+        command();
+    else
+        notAvailable();
 }
 
 QString frmCalendar::printTitleSuffix() const {
@@ -519,7 +537,7 @@ bool frmCalendar::SavePrompt() {
     const Answer a = ui_.message(QStringLiteral("Save changes to current schedule? ") + kCrLf + kCrLf,
                                  QStringLiteral("Save Schedule?"), Icon::Question, Buttons::YesNo);
     if (a == Answer::Yes)
-        notAvailable();
+        run(commands.saveCurrent);
     else
         ui_.message(QStringLiteral("Current Schedule has NOT been saved"), QStringLiteral("Not saved"),
                     Icon::Information);
@@ -576,7 +594,7 @@ void frmCalendar::cmdSave_Click() {
                     QStringLiteral("Saved"), Icon::Information);
         SaveMePersonalCalendar();
     } else {
-        notAvailable();
+        run(commands.saveCurrent);
     }
 }
 
@@ -597,7 +615,7 @@ void frmCalendar::cmdPrint_Click() {
                 kCrLf + kCrLf,
             QStringLiteral("View or Print Agent Report?"), Icon::Question, Buttons::YesNo);
         if (a == Answer::Yes)
-            notAvailable();
+            run(commands.report);
     }
 }
 
@@ -610,7 +628,7 @@ void frmCalendar::cmdExit_Click() {
                         kCrLf + kCrLf,
                     QStringLiteral("Backup?"), Icon::Question, Buttons::YesNo);
     if (backup == Answer::Yes)
-        notAvailable();
+        run(commands.exportData);
     if (ui_.message(QStringLiteral("Leaving Rotaplan"), QStringLiteral("Exit"), Icon::None,
                     Buttons::OkCancel) == Answer::Cancel) {
         m_CancelClose = true;

@@ -114,6 +114,28 @@ public:
     // The earlier version's office database, whose presence changes the first-run text.
     QString earlierVersionDatabase;
 
+    // The commands whose windows belong to other parts of the program, attached by those parts. A command
+    // left empty shows "Not available yet.".
+    struct Commands {
+        std::function<void()> report;        // Report button and Reports | Assignments by Agent
+        std::function<void()> saveCurrent;   // Save on a schedule, File | Save Current Schedule
+        std::function<void(int)> openSaved;  // File | Retrieve Saved Schedule, entry 1..5
+        std::function<void()> deleteSaved;   // File | Delete Saved Schedules
+        std::function<void()> exportData;    // File | Export (Backup), and Yes to the backup question at Exit
+        std::function<void()> importData;    // File | Import
+        std::function<void()> printAgents;   // Reports | agents
+        std::function<void()> printSites;    // Reports | sites
+        std::function<void()> examples;      // Examples
+        std::function<void()> setAsDefault;  // Set as Default on an example
+        std::function<void()> exitExample;   // Exit Example, and leaving an example for the personal calendar
+        std::function<void()> helpStart;     // Help | getting started
+        std::function<void()> helpGenerated; // Help | the generated schedule
+        std::function<void()> browser;       // Help | web help
+        std::function<void()> about;         // Help | About
+    } commands;
+    // Runs an attached command, or says it is not available yet.
+    void run(const std::function<void()>& command);
+
     frmComments* comments() const { return comments_; }
     frmPersonalCalendar* personalDialog() const { return personal_; }
 
