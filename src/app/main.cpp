@@ -1,14 +1,17 @@
-// The desktop program: finds or prepares the program folder, shows the start-up window and, after it,
-// the main window with the personal calendar.
+// The desktop program: finds the program folder, refuses a second running copy, prepares the folder and
+// shows the start-up window and, after it, the main window with the personal calendar.
 
 #include "editors/ui/EditorWindows.h"
 #include "generator/ui/SettingsDialogs.h"
+#include "platform/Ui.h"
 #include "platform/qt/QtUi.h"
 #include "workspace/ProgramFolder.h"
 #include "workspace/ui/DesktopSession.h"
 #include "workspace/ui/licnorpt.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
 int main(int argc, char* argv[]) {
@@ -18,7 +21,10 @@ int main(int argc, char* argv[]) {
 
     const QString exeDir = QApplication::applicationDirPath();
     const QString appFolder = rp::LocateAppFolder(exeDir);
-    if (!rp::PrepareAppFolder(appFolder, rp::LocateResources(exeDir))) {
+    // Only the folder itself is made before the single-copy check, since its lock lives there; it is
+    // filled afterwards, so that a second copy never touches it.
+    const bool folderIsNew = !QFileInfo::exists(appFolder);
+    if (!QDir().mkpath(appFolder)) {
         QMessageBox::critical(nullptr, QStringLiteral("Rotaplan"),
                               QStringLiteral("The program folder %1 cannot be created.").arg(appFolder));
         return 1;
@@ -27,6 +33,11 @@ int main(int argc, char* argv[]) {
     rp::QtUi ui;
     std::unique_ptr<rp::DesktopSession> session;
     rp::licnorpt splash(ui, appFolder, [&] {
+        try {
+            rp::PrepareAppFolderAtStart(ui, appFolder, rp::LocateResources(exeDir), folderIsNew);
+        } catch (const rp::ProgramEnded&) {
+            return;
+        }
         session = std::make_unique<rp::DesktopSession>(ui, appFolder);
         session->start();
         rp::attachEditorWindows(*session);

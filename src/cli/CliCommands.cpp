@@ -73,7 +73,7 @@ int generate(const Arguments& args, const QString& executableDir, FILE* out, FIL
     QString folder = args.appFolder;
     if (folder.isEmpty()) {
         folder = LocateAppFolder(executableDir);
-        if (!PrepareAppFolder(folder, LocateResources(executableDir))) {
+        if (!PrepareAppFolder(folder, LocateResources(executableDir), !QFileInfo::exists(folder))) {
             std::fprintf(err, "rotaplan-cli: the program folder %s cannot be created.\n",
                          qUtf8Printable(folder));
             return kExitDatabase;

@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/Text.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
@@ -14,7 +15,9 @@ namespace {
 class RecordWriter {
 public:
     RecordWriter() : bytes_(kSettingsRecordSize, '\0') {}
-    void face(int offset, const QString& s) { bytes_.replace(offset, kFaceWidth, fixedLatin1(s, kFaceWidth)); }
+    void face(int offset, const QString& s) {
+        bytes_.replace(offset, kFaceWidth, fixedLatin1(s, kFaceWidth));
+    }
     void i32(int offset, int32_t v) { qToLittleEndian<int32_t>(v, bytes_.data() + offset); }
     void i16(int offset, int16_t v) { qToLittleEndian<int16_t>(v, bytes_.data() + offset); }
     QByteArray bytes() const { return bytes_; }
@@ -113,10 +116,13 @@ DisplayValues DecodeSettingsRecord(const QByteArray& record) {
 }
 
 QString DisplaySettings::recordPath(int kind) const {
-    return folder_ + (kind == 0 ? QStringLiteral("/CustomSettings.dat") : QStringLiteral("/DefaultSettings.dat"));
+    return folder_ +
+           (kind == 0 ? QStringLiteral("/CustomSettings.dat") : QStringLiteral("/DefaultSettings.dat"));
 }
 
-QString DisplaySettings::kindPath() const { return folder_ + QStringLiteral("/TypeSettings.dat"); }
+QString DisplaySettings::kindPath() const {
+    return folder_ + QStringLiteral("/TypeSettings.dat");
+}
 
 DisplayValues DisplaySettings::ReadSettingsRecord(int kind) const {
     const QString path = recordPath(kind);
@@ -137,9 +143,13 @@ void DisplaySettings::load(int kind) {
         onLoaded(kind);
 }
 
-void DisplaySettings::SetFontsToCustom() { load(0); }
+void DisplaySettings::SetFontsToCustom() {
+    load(0);
+}
 
-void DisplaySettings::SetFontsToDefault() { load(1); }
+void DisplaySettings::SetFontsToDefault() {
+    load(1);
+}
 
 void DisplaySettings::LoadSetInUse() {
     if (m_chkDefaultFonts < 1)
@@ -161,6 +171,26 @@ void DisplaySettings::WriteSettingsRecord(int kind, const DisplayValues& v) cons
 
 void DisplaySettings::WriteSettingsKind(int kind) const {
     writeTextFileAtomic(kindPath(), crlfLines({QString::number(kind)}));
+}
+
+void DisplaySettings::WriteSettingsSet(int kind, const DisplayValues& v) const {
+    const QString path = recordPath(kind);
+    const bool existed = QFileInfo::exists(path);
+    const std::optional<QByteArray> before = readBinaryFile(path);
+    WriteSettingsRecord(kind, v);
+    try {
+        WriteSettingsKind(kind);
+    } catch (const Error&) {
+        try {
+            if (before)
+                writeBinaryFileAtomic(path, *before);
+            else if (!existed)
+                QFile::remove(path);
+        } catch (const Error&) {
+            // The failure reported is the one of the kind file.
+        }
+        throw;
+    }
 }
 
 } // namespace rp

@@ -73,6 +73,9 @@ public:
     void WriteSettingsRecord(int kind, const DisplayValues& v) const;
     // Writes TypeSettings.dat anew with "0" or "1".
     void WriteSettingsKind(int kind) const;
+    // Writes a set and then TypeSettings.dat naming it. When the second write fails the record is put
+    // back as it was, so that a failure (thrown as Error) leaves both files unchanged.
+    void WriteSettingsSet(int kind, const DisplayValues& v) const;
     // Reads one record file; a missing file is created empty and reads as all zeros.
     DisplayValues ReadSettingsRecord(int kind) const;
 

@@ -2,6 +2,8 @@
 
 #include "platform/Text.h"
 
+#include <algorithm>
+
 namespace rp {
 
 namespace {
@@ -52,6 +54,10 @@ KeyOutcome ManualOnKey(QChar c) {
     return KeyOutcome::refuse(c);
 }
 
+KeyOutcome ManualSiteKey(QChar c) {
+    return MaxTimesKey(c);
+}
+
 KeyOutcome AnyKey(QChar c) {
     return KeyOutcome::pass(c);
 }
@@ -70,6 +76,11 @@ KeyOutcome SiteLinkKey(QChar c) {
 
 KeyOutcome SlotCountKey(QChar c) {
     return MaxTimesKey(c);
+}
+
+bool IsValidSiteName(const QString& name) {
+    return std::all_of(name.begin(), name.end(),
+                       [](QChar c) { return SiteNameKey(c).kind == KeyOutcome::Kind::Pass; });
 }
 
 FilteredText FilterInsertion(const QString& inserted, KeyRule rule, int room) {

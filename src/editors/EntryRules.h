@@ -31,11 +31,14 @@ KeyOutcome AgentSitesKey(QChar c);    // 1 to 9, blank, Enter
 KeyOutcome MaxTimesKey(QChar c);      // 0 to 9, Enter
 KeyOutcome DateListKey(QChar c);      // 0 to 9, blank, dash, Enter (also the site holiday box)
 KeyOutcome ManualOnKey(QChar c);      // 0 to 9, A to H (a to h become capitals), blank, Enter
+KeyOutcome ManualSiteKey(QChar c);    // 0 to 9, Enter
 KeyOutcome AnyKey(QChar c);           // everything passes
 // Site boxes.
 KeyOutcome SiteNameKey(QChar c);  // letters a-z, A-Z, digits, blank; anything else becomes a blank
 KeyOutcome SiteLinkKey(QChar c);  // A to Z (a to z become capitals), Enter
 KeyOutcome SlotCountKey(QChar c); // 0 to 9, Enter
+// Whether every character of a site name is one the name box lets in (letters, digits, blanks).
+bool IsValidSiteName(const QString& name);
 
 // An insertion (typed or pasted) as a box takes it: each character through the rule, line ends that pass
 // dropped (the boxes hold one line), and cut to room characters when room >= 0.

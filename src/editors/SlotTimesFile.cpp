@@ -1,11 +1,15 @@
 #include "editors/SlotTimesFile.h"
 
+#include "editors/EntryRules.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
+#include <algorithm>
+#include <filesystem>
+#include <vector>
 
 namespace rp {
 
@@ -16,16 +20,27 @@ QString TimesDayName(int weekday) {
     return QLatin1String(names[weekday - 1]);
 }
 
-QString TimesFolder(const QString& appFolder) { return appFolder + QStringLiteral("/Times"); }
+QString TimesFolder(const QString& appFolder) {
+    return appFolder + QStringLiteral("/Times");
+}
 
-QString TimesFilePath(const QString& appFolder, const QString& siteNumber, const QString& siteName, int weekday) {
-    return TimesFolder(appFolder) + QLatin1Char('/') + siteNumber + QLatin1Char('_') + siteName +
-           QLatin1Char('_') + TimesDayName(weekday) + QStringLiteral(".dat");
+QString TimesFilePath(const QString& appFolder, const QString& siteNumber, const QString& siteName,
+                      int weekday) {
+    const QString number = trimBlanks(siteNumber);
+    const QString name = trimBlanks(siteName);
+    const bool digits = !number.isEmpty() && std::all_of(number.begin(), number.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    // A name such as "a/b" would reach into a sub-folder.
+    if (!digits || !IsValidSiteName(name))
+        throw Error::runtime(err::BadFileName);
+    return TimesFolder(appFolder) + QLatin1Char('/') + number + QLatin1Char('_') + name + QLatin1Char('_') +
+           TimesDayName(weekday) + QStringLiteral(".dat");
 }
 
 SiteTimesRecord ReadSiteTimes(const QString& path) {
     SiteTimesRecord r;
-    const QByteArray bytes = readBinaryFile(path).value_or(QByteArray()).left(kSiteTimesRecordSize);
+    const QByteArray bytes = readExistingBinaryFile(path).value_or(QByteArray()).left(kSiteTimesRecordSize);
     if (bytes.size() >= 2)
         r.UseTimes = qFromLittleEndian<int16_t>(bytes.constData());
     for (int i = 0; i < 8; ++i) {
@@ -46,14 +61,51 @@ void WriteSiteTimes(const QString& path, bool useTimes, const std::array<QString
 }
 
 int DeleteSiteTimesFiles(const QString& appFolder, const QString& siteNumber, const QString& siteName) {
-    const QString prefix = siteNumber + QLatin1Char('_') + siteName + QLatin1Char('_');
-    QDir dir(TimesFolder(appFolder));
     int deleted = 0;
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        if (name.startsWith(prefix) && name.endsWith(QStringLiteral(".dat")) && QFile::remove(dir.filePath(name)))
-            ++deleted;
+    try {
+        for (int weekday = 1; weekday <= 7; ++weekday) {
+            const QString path = TimesFilePath(appFolder, siteNumber, siteName, weekday);
+            if (QFileInfo(path).isFile() && QFile::remove(path))
+                ++deleted;
+        }
+    } catch (const Error&) {
+        // A name that cannot name a file has no files.
     }
     return deleted;
+}
+
+void RenameSiteTimesFiles(const QString& appFolder, const QString& siteNumber, const QString& oldName,
+                          const QString& newName) {
+    namespace fs = std::filesystem;
+    struct Move {
+        fs::path from, to;
+    };
+    std::vector<Move> moves;
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+        QString from;
+        try {
+            from = TimesFilePath(appFolder, siteNumber, oldName, weekday);
+        } catch (const Error&) {
+            return; // the old name could not name a file, so there is nothing to move
+        }
+        const QString to = TimesFilePath(appFolder, siteNumber, newName, weekday);
+        if (from == to)
+            return;
+        if (QFileInfo(from).isFile())
+            moves.push_back({fs::path(QFile::encodeName(from).toStdString()),
+                             fs::path(QFile::encodeName(to).toStdString())});
+    }
+    for (size_t i = 0; i < moves.size(); ++i) {
+        std::error_code failed;
+        fs::rename(moves[i].from, moves[i].to, failed);
+        if (!failed)
+            continue;
+        for (size_t j = 0; j < i; ++j) {
+            std::error_code ignored;
+            fs::rename(moves[j].to, moves[j].from, ignored);
+        }
+        throw Error::runtime(err::PathFileAccess);
+    }
 }
 
 } // namespace rp

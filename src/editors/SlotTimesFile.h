@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Error.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -21,14 +23,24 @@ inline constexpr int kSlotTextWidth = 15;
 // "Thurs", "Fri", "Sat"); empty for any other number.
 QString TimesDayName(int weekday);
 QString TimesFolder(const QString& appFolder);
-QString TimesFilePath(const QString& appFolder, const QString& siteNumber, const QString& siteName, int weekday);
+// The one way to name a site's times file, from the site number and name as stored (blanks at both ends
+// removed). A number that is not all digits, or a name holding a character the site name rules forbid,
+// cannot name a file in the Times folder: Error 52.
+QString TimesFilePath(const QString& appFolder, const QString& siteNumber, const QString& siteName,
+                      int weekday);
 
 // A missing or empty file reads as UseTimes 0 and eight empty texts; a short one reads what it holds.
+// A file that exists but cannot be read (no permission, a folder in its place) throws Error 70 or 75.
 SiteTimesRecord ReadSiteTimes(const QString& path);
 // Writes the record: UseTimes 1 when the flag is set, texts cut or blank-padded to 15 characters.
 // The Times folder must exist (it is part of the installation): a missing folder fails with error 76.
 void WriteSiteTimes(const QString& path, bool useTimes, const std::array<QString, 8>& texts);
-// Deletes every file "<number>_<name>_*.dat" of the Times folder; returns how many went.
+// Deletes the seven times files of a site; returns how many went. A file that cannot be deleted, or a
+// name that cannot name one, is no failure.
 int DeleteSiteTimesFiles(const QString& appFolder, const QString& siteNumber, const QString& siteName);
+// Moves the times files of a renamed site to its new name, replacing stale files of that name. When one
+// cannot be moved, those already moved go back and Error 75 is thrown: the files stay under the old name.
+void RenameSiteTimesFiles(const QString& appFolder, const QString& siteNumber, const QString& oldName,
+                          const QString& newName);
 
 } // namespace rp

@@ -12,6 +12,8 @@ Error Error::runtime(int number) {
         return {number, QStringLiteral("Bad file name or number")};
     case err::FileNotFound:
         return {number, QStringLiteral("File not found")};
+    case err::InputPastEndOfFile:
+        return {number, QStringLiteral("Input past end of file")};
     case err::PermissionDenied:
         return {number, QStringLiteral("Permission denied")};
     case err::PathFileAccess:

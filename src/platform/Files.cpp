@@ -80,6 +80,28 @@ std::optional<QByteArray> readBinaryFile(const QString& path) {
     return file.readAll();
 }
 
+std::optional<QByteArray> readExistingBinaryFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return std::nullopt;
+    if (!info.isFile())
+        throw Error::runtime(err::PathFileAccess);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error::runtime(err::PermissionDenied);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw Error::runtime(err::PathFileAccess);
+    return bytes;
+}
+
+std::optional<QString> readExistingTextFile(const QString& path) {
+    auto bytes = readExistingBinaryFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return QString::fromUtf8(*bytes);
+}
+
 std::optional<QString> readTextFile(const QString& path) {
     auto bytes = readBinaryFile(path);
     if (!bytes)

@@ -28,6 +28,11 @@ void writeBinaryFileAtomic(const QString& path, const QByteArray& bytes);
 std::optional<QByteArray> readBinaryFile(const QString& path);
 std::optional<QString> readTextFile(const QString& path);
 
+// Whole content of a file; nothing when it does not exist. A file that exists but cannot be read (no
+// permission, a folder in its place) throws Error 70 or 75, so that a caller never takes it for empty.
+std::optional<QByteArray> readExistingBinaryFile(const QString& path);
+std::optional<QString> readExistingTextFile(const QString& path);
+
 // Deletes the regular files of a folder whose names match a pattern in which "?" stands for exactly one
 // character, letter case ignored (the patterns "????.?", "????.?D", "@link?"). Returns how many were
 // deleted; files that cannot be deleted are passed over.

@@ -40,22 +40,38 @@ QStringList ReadDayTexts(const QStringList& lines, qsizetype from, qsizetype cou
 
 DayTextsFile ReadPersonalMonthFile(const QString& path) {
     DayTextsFile f;
-    const auto content = readTextFile(path);
+    std::optional<QString> content;
+    try {
+        content = readExistingTextFile(path);
+    } catch (const Error& e) {
+        f.damage = e;
+        return f;
+    }
     if (!content || content->isEmpty())
         return f;
     const QStringList lines = splitLines(*content);
-    if (lines.size() < 4)
-        return f;
     bool okStart = false, okEnd = false;
-    const qint64 start = trimBlanks(lines[0]).toLongLong(&okStart);
-    const qint64 end = trimBlanks(lines[1]).toLongLong(&okEnd);
-    if (!okStart || !okEnd || start <= 0 || end < start || end - start + 1 > kMaxDays)
+    const qint64 start = lines.size() > 0 ? trimBlanks(lines[0]).toLongLong(&okStart) : 0;
+    const qint64 end = lines.size() > 1 ? trimBlanks(lines[1]).toLongLong(&okEnd) : 0;
+    if (lines.size() < 2) {
+        f.damage = Error::runtime(err::InputPastEndOfFile);
         return f;
+    }
+    if (!okStart || !okEnd) {
+        f.damage = Error::runtime(err::TypeMismatch);
+        return f;
+    }
+    if (start <= 0 || end < start || end - start + 1 > kMaxDays) {
+        f.damage = Error::runtime(err::SubscriptOutOfRange);
+        return f;
+    }
     f.start = start;
     f.end = end;
-    f.heading = lines[2];
-    f.rules = lines[3];
+    f.heading = lines.value(2);
+    f.rules = lines.value(3);
     f.texts = ReadDayTexts(lines, 4, end - start + 1);
+    if (lines.size() < 4 || f.texts.size() < end - start + 1)
+        f.damage = Error::runtime(err::InputPastEndOfFile);
     return f;
 }
 

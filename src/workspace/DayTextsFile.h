@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/Error.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace rp {
 
@@ -14,10 +17,14 @@ struct DayTextsFile {
     QString heading;
     QString rules;
     QStringList texts; // one per date from start to end
+    // Why the file could not be read in full; the texts read until then are kept.
+    std::optional<Error> damage;
 };
 
-// Reads a personal calendar month file: start, end, heading, rules, then the texts. A missing, empty or
-// damaged file gives start 0 and no texts; a file that ends early gives the texts read so far.
+// Reads a personal calendar month file: start, end, heading, rules, then the texts. A missing or empty
+// file gives start 0 and no texts. A damaged one says why in damage: a file that cannot be read (70, 75),
+// a line 1 or 2 that is no number (13), a range that is no shown month (9), or a file that ends before
+// its last text (62, with the texts read so far).
 DayTextsFile ReadPersonalMonthFile(const QString& path);
 // Writes it atomically with CR LF line ends. A text read back is exactly the text written.
 void WritePersonalMonthFile(const QString& path, const DayTextsFile& file);

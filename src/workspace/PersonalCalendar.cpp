@@ -3,6 +3,8 @@
 #include "platform/Files.h"
 #include "platform/Text.h"
 
+#include <algorithm>
+
 namespace rp {
 
 QString PersonalFolder(const QString& appFolder) {
@@ -18,16 +20,26 @@ QString PersonalMonthPath(const QString& appFolder, int month, int year) {
            QStringLiteral(".txt");
 }
 
+namespace {
+bool allDigits(const QString& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+} // namespace
+
 bool IsValidMonthText(const QString& text) {
-    bool ok = false;
-    const int m = trimBlanks(text).toInt(&ok);
-    return ok && m >= 1 && m <= 12;
+    // "3" or "03": both name the file of March, since the month is read back as a number.
+    if (text.isEmpty() || text.size() > 2 || !allDigits(text))
+        return false;
+    const int m = text.toInt();
+    return m >= 1 && m <= 12;
 }
 
 bool IsValidYearText(const QString& text) {
-    bool ok = false;
-    trimBlanks(text).toInt(&ok);
-    return ok && text.size() == 4;
+    // From 1900 on, the first date a month shows has a day number above 0, which its file needs.
+    if (text.size() != 4 || !allDigits(text))
+        return false;
+    return text.toInt() >= 1900;
 }
 
 PersonalMonth ReadLastCalendar(const QString& appFolder, const QDate& today) {

@@ -24,7 +24,8 @@ QString PersonalMonthPath(const QString& appFolder, int month, int year);
 PersonalMonth ReadLastCalendar(const QString& appFolder, const QDate& today);
 void WriteLastCalendar(const QString& appFolder, const QString& monthText, const QString& yearText);
 
-// The checks of the personal calendar dialog's two boxes.
+// The checks of the personal calendar dialog's two boxes: a month of one or two digits from 1 to 12, a
+// year of four digits from 1900 on; no blanks or signs.
 bool IsValidMonthText(const QString& text);
 bool IsValidYearText(const QString& text);
 

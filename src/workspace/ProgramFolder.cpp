@@ -1,5 +1,8 @@
 #include "workspace/ProgramFolder.h"
 
+#include "model/OfficeDatabase.h"
+#include "platform/Ui.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -36,7 +39,7 @@ QString LocateResources(const QString& executableDir) {
     return {};
 }
 
-bool PrepareAppFolder(const QString& appFolder, const QString& resourcesDir) {
+bool PrepareAppFolder(const QString& appFolder, const QString& resourcesDir, bool seedOffice) {
     QDir root;
     if (!root.mkpath(appFolder))
         return false;
@@ -65,12 +68,20 @@ bool PrepareAppFolder(const QString& appFolder, const QString& resourcesDir) {
     }
     const QString office = appFolder + QStringLiteral("/floor.mdb");
     const QString example = appFolder + QStringLiteral("/Examples/OneOffice.mdb");
-    if (!QFileInfo::exists(office) && QFileInfo::exists(example)) {
+    if (seedOffice && !QFileInfo::exists(office) && QFileInfo::exists(example)) {
         QFile::copy(example, office);
         QFile(office).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                      QFile::ReadOther);
     }
     return true;
+}
+
+void PrepareAppFolderAtStart(Ui& ui, const QString& appFolder, const QString& resourcesDir,
+                             bool folderIsNew) {
+    PrepareAppFolder(appFolder, resourcesDir, folderIsNew);
+    const QString office = appFolder + QStringLiteral("/floor.mdb");
+    if (!QFileInfo(office).isFile())
+        ShowDatabaseAccessMessage(ui, office);
 }
 
 } // namespace rp

@@ -103,10 +103,13 @@ SiteTimes GetSiteTimesByDay(SiteTimesLookup& lookup, int weekday, Ui& ui, bool& 
     }
     QString siteName = lookup.siteHeading;
     siteName.chop(2);
-    siteName = siteName.trimmed();
-    const QString path = TimesFolder(lookup.appFolder) + QLatin1Char('/') + lookup.siteNumberText +
-                         QLatin1Char('_') + siteName + QLatin1Char('_') + dayName + QStringLiteral(".dat");
-    const SiteTimesRecord record = ReadSiteTimes(path);
+    SiteTimesRecord record;
+    try {
+        record = ReadSiteTimes(TimesFilePath(lookup.appFolder, lookup.siteNumberText, siteName, weekday));
+    } catch (const Error&) {
+        // A times file that cannot be read, or a name that cannot name one: the letters are shown.
+        return times;
+    }
     times[0] = QString::number(record.UseTimes);
     for (int i = 0; i < 8; ++i)
         times[size_t(i + 1)] = record.SlotText[size_t(i)];

@@ -41,7 +41,7 @@ CliResult generateIn(const OfficeRun& office, const QStringList& more = {}) {
 
 // Three agents XA, YB, ZC and one Sunday-morning slot on the 1st.
 void buildSmallOffice(OfficeRun& office) {
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(1, 1);
     s.close = QStringLiteral("2-31");
     office.addSite(s);
@@ -52,7 +52,7 @@ void buildSmallOffice(OfficeRun& office) {
 // Two sites with every slot of the month and five agents with days off, one of them a team.
 void buildBusyOffice(OfficeRun& office) {
     for (int n : {1, 2}) {
-        SiteSpec s;
+        SiteSetup s;
         s.number = n;
         s.name = n == 1 ? QStringLiteral("North") : QStringLiteral("South");
         s.am = everyDay(2);
@@ -63,7 +63,7 @@ void buildBusyOffice(OfficeRun& office) {
     }
     const char* initials[] = {"AN", "BO", "C+D", "EF", "GH"};
     for (int i = 0; i < 5; ++i) {
-        AgentSpec a;
+        AgentSetup a;
         a.name = QStringLiteral("Agent %1").arg(i);
         a.initials = QLatin1String(initials[i]);
         a.assigned = i % 2 ? QStringLiteral("1-2") : QStringLiteral("1 2");
@@ -165,7 +165,7 @@ TEST(Cli, ANormalRunWritesTheCalendarAndPrintsASummary) {
 
 TEST(Cli, MessagesArePrintedWithTheirTitle) {
     OfficeRun office;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(1, 1);
     s.link = QStringLiteral("A");
     office.addSite(s);

@@ -5,6 +5,7 @@
 #include "../support/TestFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QtEndian>
 
 using namespace rp;
@@ -46,6 +47,22 @@ TEST(TimesFileNames, SiteNumberNameAndDayName) {
         EXPECT_EQ(TimesDayName(w), days[w - 1]);
     EXPECT_TRUE(TimesDayName(0).isEmpty());
     EXPECT_TRUE(TimesDayName(8).isEmpty());
+}
+
+TEST(TimesFileNames, TakeTheStoredNameTrimmedAndRefuseNamesThatReachElsewhere) {
+    EXPECT_EQ(
+        TimesFilePath(QStringLiteral("/app"), QStringLiteral(" 2"), QStringLiteral("North Office  "), 1),
+        QStringLiteral("/app/Times/2_North Office_Sun.dat"));
+    for (const char* name : {"North/East", "..", "North\\East", "North*"})
+        EXPECT_EQ(errorNumberOf([&] {
+                      TimesFilePath(QStringLiteral("/app"), QStringLiteral("2"), QLatin1String(name), 1);
+                  }),
+                  err::BadFileName)
+            << name;
+    EXPECT_EQ(errorNumberOf([] {
+                  TimesFilePath(QStringLiteral("/app"), QStringLiteral("../2"), QStringLiteral("N"), 1);
+              }),
+              err::BadFileName);
 }
 
 TEST_F(SlotTimesFileTest, RecordLayoutIsFlagThenEightBlankPaddedTexts) {
@@ -104,6 +121,11 @@ TEST_F(SlotTimesFileTest, MissingOrEmptyFileReadsAsLettersAndNoTexts) {
     expectEmptyRecord(ReadSiteTimes(path));
 }
 
+TEST_F(SlotTimesFileTest, AFileThatExistsButCannotBeReadFails) {
+    ASSERT_TRUE(QDir().mkpath(path));
+    EXPECT_EQ(errorNumberOf([&] { ReadSiteTimes(path); }), err::PathFileAccess);
+}
+
 TEST_F(SlotTimesFileTest, ShortFileReadsWhatItHoldsAndLongFileItsFirstRecord) {
     folder.write(QStringLiteral("Times/2_North Office_Tues.dat"), QByteArray("\x01\x00"
                                                                              "8-10 ",
@@ -147,4 +169,32 @@ TEST(SiteTimesDelete, MissingTimesFolderIsNoFailure) {
     EXPECT_EQ(DeleteSiteTimesFiles(QStringLiteral("/nonexistent/rotaplan"), QStringLiteral("1"),
                                    QStringLiteral("Main")),
               0);
+}
+
+TEST(SiteTimesRename, MovesEveryDayOrNone) {
+    test::TestFolder folder;
+    for (const char* day : {"Sun", "Mon", "Sat"})
+        folder.write(QStringLiteral("Times/3_North_%1.dat").arg(QLatin1String(day)), day);
+    folder.write(QStringLiteral("Times/3_South_Mon.dat"), "stale");
+    RenameSiteTimesFiles(folder.path(), QStringLiteral("3"), QStringLiteral("North"),
+                         QStringLiteral("South "));
+    EXPECT_EQ(QDir(folder.file(QStringLiteral("Times"))).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("3_South_Mon.dat"), QStringLiteral("3_South_Sat.dat"),
+                           QStringLiteral("3_South_Sun.dat")}));
+    EXPECT_EQ(folder.read(QStringLiteral("Times/3_South_Mon.dat")), QByteArray("Mon"));
+
+    // Saturday cannot move: Sunday and Monday come back.
+    ASSERT_TRUE(QDir().mkpath(folder.file(QStringLiteral("Times/3_West_Sat.dat/x"))));
+    EXPECT_EQ(errorNumberOf([&] {
+                  RenameSiteTimesFiles(folder.path(), QStringLiteral("3"), QStringLiteral("South"),
+                                       QStringLiteral("West"));
+              }),
+              err::PathFileAccess);
+    for (const char* day : {"Sun", "Mon", "Sat"}) {
+        EXPECT_EQ(folder.read(QStringLiteral("Times/3_South_%1.dat").arg(QLatin1String(day))),
+                  QByteArray(day));
+        EXPECT_FALSE(
+            folder.exists(QStringLiteral("Times/3_West_%1.dat").arg(QLatin1String(day))) &&
+            QFileInfo(folder.file(QStringLiteral("Times/3_West_%1.dat").arg(QLatin1String(day)))).isFile());
+    }
 }

@@ -14,7 +14,7 @@ namespace {
 
 // Every letter on the 5th (Thursday) and the 6th (Friday) of January 2023, nothing else.
 void addTwoDaySite(OfficeRun& run) {
-    SiteSpec s;
+    SiteSetup s;
     s.am = everyDay(2);
     s.pm = everyDay(4);
     s.ev = everyDay(2);
@@ -22,8 +22,8 @@ void addTwoDaySite(OfficeRun& run) {
     run.addSite(s);
 }
 
-AgentSpec agent(const QString& initials, const QString& sites = QStringLiteral("1")) {
-    AgentSpec a;
+AgentSetup agent(const QString& initials, const QString& sites = QStringLiteral("1")) {
+    AgentSetup a;
     a.name = QStringLiteral("Agent ") + initials;
     a.initials = initials;
     a.assigned = sites;
@@ -53,7 +53,7 @@ QStringList wholeMonthInFillOrder() {
 void addAgents(OfficeRun& run, int count, const QString& teamInitials = {}) {
     for (int i = 0; i < count; ++i) {
         // Initials without digits: AA, AB, ..., DV.
-        AgentSpec a = agent(QString(QChar(u'A' + i / 26)) + QChar(u'A' + i % 26));
+        AgentSetup a = agent(QString(QChar(u'A' + i / 26)) + QChar(u'A' + i % 26));
         if (i == count - 1 && !teamInitials.isEmpty())
             a.initials = teamInitials;
         run.addAgent(a);
@@ -65,7 +65,7 @@ void addAgents(OfficeRun& run, int count, const QString& teamInitials = {}) {
 TEST(AgentDaysOff, WholeDayOffAndMorningOff) {
     OfficeRun run;
     addTwoDaySite(run);
-    AgentSpec a = agent(QStringLiteral("AN"));
+    AgentSetup a = agent(QStringLiteral("AN"));
     a.offAll = QStringLiteral("5");
     a.offAM = QStringLiteral("6");
     run.addAgent(a);
@@ -79,7 +79,7 @@ TEST(AgentDaysOff, WholeDayOffAndMorningOff) {
 TEST(AgentDaysOff, FirstAndSecondAfternoonOff) {
     OfficeRun run;
     addTwoDaySite(run);
-    AgentSpec a = agent(QStringLiteral("AN"));
+    AgentSetup a = agent(QStringLiteral("AN"));
     a.offPM1 = QStringLiteral("5");
     a.offPM2 = QStringLiteral("6");
     run.addAgent(a);
@@ -93,11 +93,11 @@ TEST(AgentDaysOff, FirstAndSecondAfternoonOff) {
 TEST(AgentDaysOff, OffKeysAreFoundAnywhereInTheKeyText) {
     // "3 5-" expands to "3 " and gives the keys "03GG03HH"; both 03G and 03H occur in that text.
     OfficeRun run;
-    SiteSpec s;
+    SiteSetup s;
     s.ev = everyDay(2);
     s.close = QStringLiteral("8-31");
     run.addSite(s);
-    AgentSpec a = agent(QStringLiteral("AN"));
+    AgentSetup a = agent(QStringLiteral("AN"));
     a.offAll = QStringLiteral("3 5-");
     run.addAgent(a);
     run.generate();
@@ -112,7 +112,7 @@ class MissingMaximum : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(MissingMaximum, MeansNoLimit) {
     OfficeRun run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = everyDay(2);
     s.pm = everyDay(4);
     s.ev = everyDay(2);
@@ -131,7 +131,7 @@ class Maximum : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(Maximum, LimitsTheGeneratedSlots) {
     OfficeRun run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(1, 1);
     run.addSite(s);
     run.addAgent(agent(QStringLiteral("AN")));
@@ -147,10 +147,10 @@ INSTANTIATE_TEST_SUITE_P(NumberOrText, Maximum, ::testing::Values("3", "'3'", "'
 
 TEST(AgentMaximum, ZeroLeavesTheManualEntriesStanding) {
     OfficeRun run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(3, 1); // Tuesdays 3, 10, 17, 24, 31
     run.addSite(s);
-    AgentSpec a = agent(QStringLiteral("AN"));
+    AgentSetup a = agent(QStringLiteral("AN"));
     a.maxTimes = 0;
     a.manOn1 = QStringLiteral("3A");
     a.manSite1 = 1;
@@ -161,10 +161,10 @@ TEST(AgentMaximum, ZeroLeavesTheManualEntriesStanding) {
 
 TEST(AgentTeams, ATeamGetsTwoEntriesWithTheirOwnMaximum) {
     OfficeRun run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(1, 1);
     run.addSite(s);
-    AgentSpec team = agent(QStringLiteral("A+B"));
+    AgentSetup team = agent(QStringLiteral("A+B"));
     team.maxTimes = 1;
     run.addAgent(team);
     run.addAgent(agent(QStringLiteral("CD")));
@@ -178,7 +178,7 @@ TEST(AgentTeams, ATeamGetsTwoEntriesWithTheirOwnMaximum) {
 
 TEST(AgentTeams, TeamCopiesAreRotatedWithTheOthers) {
     OfficeRun run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(1, 1);
     run.addSite(s);
     run.addAgent(agent(QStringLiteral("T+1")));
@@ -191,16 +191,16 @@ TEST(AgentTeams, TeamCopiesAreRotatedWithTheOthers) {
 TEST(AgentInitials, MissingInitialsNamesAndLongInitials) {
     OfficeRun run;
     run.program.display.m_FullNameSize = 8;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(1, 1);
     run.addSite(s);
-    AgentSpec nobody;
+    AgentSetup nobody;
     nobody.assigned = QStringLiteral("1");
     run.addAgent(nobody);
-    AgentSpec longOne = agent(QStringLiteral("ABCDE"));
+    AgentSetup longOne = agent(QStringLiteral("ABCDE"));
     longOne.name = QStringLiteral("  Christopher Robin");
     run.addAgent(longOne);
-    AgentSpec blank = agent(QStringLiteral(" "));
+    AgentSetup blank = agent(QStringLiteral(" "));
     blank.name = QStringLiteral("Al");
     blank.maxTimes = 1;
     run.addAgent(blank);
@@ -214,7 +214,7 @@ TEST(AgentInitials, MissingInitialsNamesAndLongInitials) {
 
 TEST(AgentLimit, NinetyNineRecordsLoad) {
     OfficeRun run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(1, 1);
     run.addSite(s);
     addAgents(run, 99);
@@ -226,7 +226,7 @@ TEST(AgentLimit, NinetyNineRecordsLoad) {
 
 TEST(AgentLimit, AHundredRecordsStopTheGenerationBeforeAnythingIsWritten) {
     OfficeRun run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(1, 1);
     run.addSite(s);
     addAgents(run, 100);
@@ -245,7 +245,7 @@ TEST(AgentLimit, AHundredRecordsStopTheGenerationBeforeAnythingIsWritten) {
 
 TEST(AgentLimit, NinetyNineRecordsWithATeamEndWithTheIndexError) {
     OfficeRun run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(1, 1);
     run.addSite(s);
     addAgents(run, 99, QStringLiteral("Y+Z"));
@@ -261,7 +261,7 @@ TEST(AgentLimit, NinetyNineRecordsWithATeamEndWithTheIndexError) {
 
 TEST(AgentLimit, AnEmptyAgentsTableIsReportedAndLeavesEverySlotOpen) {
     OfficeRun run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(7, 1);
     run.addSite(s);
     run.generate();
@@ -276,7 +276,7 @@ class RotationStart : public ::testing::TestWithParam<int> {};
 
 TEST_P(RotationStart, DecidesWhoComesFirst) {
     OfficeRun run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(1, 1);
     s.close = QStringLiteral("2-31");
     run.addSite(s);

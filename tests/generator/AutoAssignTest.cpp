@@ -12,7 +12,7 @@ struct AutoRun : OfficeRun {
     AutoRun() { useAutomatic(); }
     void agent(const QString& initials, const QString& sites = QStringLiteral("1"),
                std::optional<int> maxTimes = std::nullopt) {
-        AgentSpec a;
+        AgentSetup a;
         a.name = QStringLiteral("Agent ") + initials;
         a.initials = initials;
         a.assigned = sites;
@@ -21,7 +21,7 @@ struct AutoRun : OfficeRun {
     }
     void site(int number, const QString& name, const WeekCounts& am, const QString& close = {},
               const WeekCounts& pm = {}) {
-        SiteSpec s;
+        SiteSetup s;
         s.number = number;
         s.name = name;
         s.am = am;
@@ -79,7 +79,7 @@ TEST(AutomaticTuning, WhenEveryAgentIsExcludedTheRestIsUnfilledInFillOrder) {
 TEST(AutomaticTuning, AnEntryWithoutInitialsEndsTheSiteInsteadOfLoopingForEver) {
     AutoRun run;
     run.site(1, QStringLiteral("North"), onDays({1, 7}, 1));
-    AgentSpec nobody;
+    AgentSetup nobody;
     nobody.assigned = QStringLiteral("1");
     run.addAgent(nobody);
     run.agent(QStringLiteral("AW"), QStringLiteral("2")); // not allowed here
@@ -92,7 +92,7 @@ TEST(AutomaticTuning, AnEntryWithoutInitialsEndsTheSiteInsteadOfLoopingForEver) 
 TEST(AutomaticTuning, NoGeneratedSlotOnTheDayOfAManualRecordAndOneSlotADay) {
     AutoRun run;
     run.site(1, QStringLiteral("North"), onDay(3, 1), {}, onDay(3, 1)); // Tuesdays: A and C
-    AgentSpec m;
+    AgentSetup m;
     m.name = QStringLiteral("Mona");
     m.initials = QStringLiteral("M");
     m.assigned = QStringLiteral("1");
@@ -163,7 +163,7 @@ TEST(AutomaticTuning, AgentsAfterTheLastTakeKeepTheirMaximumUnlowered) {
              onDay(1, 1));                              // 01A1 (01C1 manual)
     run.site(2, QStringLiteral("Second"), onDay(7, 1)); // Saturdays
     run.agent(QStringLiteral("A"), QStringLiteral("1"));
-    AgentSpec b;
+    AgentSetup b;
     b.name = QStringLiteral("Bea");
     b.initials = QStringLiteral("B");
     b.assigned = QStringLiteral("1 2");
@@ -182,7 +182,7 @@ TEST(AutomaticTuning, RelaxingAroundOnlyManualRecordsRemovesDaysForLaterSites) {
     AutoRun run;
     run.site(1, QStringLiteral("First"), onDay(1, 1));
     run.site(2, QStringLiteral("Second"), onDays({2, 3, 4, 5}, 1), QStringLiteral("1-8 10 13-15 18-31"));
-    AgentSpec m;
+    AgentSetup m;
     m.name = QStringLiteral("Mona");
     m.initials = QStringLiteral("M");
     m.assigned = QStringLiteral("1 2");

@@ -24,7 +24,7 @@ struct DriverRun : OfficeRun {
     DriverRun() { addAgent(QStringLiteral("ZZ"), QStringLiteral("9")); }
     void site(int number, const QString& name, const WeekCounts& am, const QString& close = {},
               const QString& link = {}, const WeekCounts& pm = {}) {
-        SiteSpec s;
+        SiteSetup s;
         s.number = number;
         s.name = name;
         s.am = am;
@@ -230,7 +230,7 @@ TEST(Driver, ASiteWithOnlyManualRecordsStillGetsItsCalendar) {
     DriverRun run;
     run.site(1, QStringLiteral("North"), onDay(1, 1));
     run.site(2, QStringLiteral("Annex"), {});
-    AgentSpec a;
+    AgentSetup a;
     a.name = QStringLiteral("Ann");
     a.initials = QStringLiteral("AN");
     a.assigned = QStringLiteral("1");
@@ -247,11 +247,11 @@ TEST(Driver, ASiteWithOnlyManualRecordsStillGetsItsCalendar) {
 
 TEST(Driver, ANamelessSiteWithManualRecordsGetsACalendarOfThem) {
     DriverRun run;
-    SiteSpec nameless;
+    SiteSetup nameless;
     nameless.name = std::nullopt;
     nameless.am = onDay(1, 1);
     run.addSite(nameless);
-    AgentSpec a;
+    AgentSetup a;
     a.name = QStringLiteral("Ann");
     a.initials = QStringLiteral("AN");
     a.assigned = QStringLiteral("1");

@@ -166,8 +166,8 @@ protected:
 };
 
 TEST_P(ExampleOffice, GeneratesEverySlotOnceWithAllowedAgents) {
-    if (!QFileInfo::exists(examplePath()))
-        GTEST_SKIP() << "example office not built: " << examplePath().toStdString();
+    ASSERT_TRUE(QFileInfo::exists(examplePath()))
+        << "example office not built: " << examplePath().toStdString();
     OfficeRun run(kMonth, kYear);
     const auto files = generate(1, run);
     const Office office = readOffice(examplePath());
@@ -261,8 +261,8 @@ TEST_P(ExampleOffice, GeneratesEverySlotOnceWithAllowedAgents) {
 }
 
 TEST_P(ExampleOffice, AFixedRotationStartGivesIdenticalFiles) {
-    if (!QFileInfo::exists(examplePath()))
-        GTEST_SKIP() << "example office not built: " << examplePath().toStdString();
+    ASSERT_TRUE(QFileInfo::exists(examplePath()))
+        << "example office not built: " << examplePath().toStdString();
     OfficeRun first(kMonth, kYear);
     OfficeRun second(kMonth, kYear);
     const auto a = generate(2, first);

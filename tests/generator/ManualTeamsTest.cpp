@@ -11,16 +11,16 @@ using namespace rp::test;
 
 namespace {
 
-AgentSpec agent(const QString& initials, const QString& sites = QStringLiteral("1")) {
-    AgentSpec a;
+AgentSetup agent(const QString& initials, const QString& sites = QStringLiteral("1")) {
+    AgentSetup a;
     a.name = QStringLiteral("Agent ") + initials;
     a.initials = initials;
     a.assigned = sites;
     return a;
 }
 
-SiteSpec site(int number, const QString& name) {
-    SiteSpec s;
+SiteSetup site(int number, const QString& name) {
+    SiteSetup s;
     s.number = number;
     s.name = name;
     return s;
@@ -30,13 +30,13 @@ SiteSpec site(int number, const QString& name) {
 
 TEST(ManualRequests, ThirdAAtSiteTwoIsTakenOutOfTheSiteAndOutOfTheAgent) {
     OfficeRun run;
-    SiteSpec north = site(1, QStringLiteral("North"));
+    SiteSetup north = site(1, QStringLiteral("North"));
     north.am = onDay(3, 1); // Tuesdays
     run.addSite(north);
-    SiteSpec south = site(2, QStringLiteral("South"));
+    SiteSetup south = site(2, QStringLiteral("South"));
     south.am = onDays({3, 4}, 1); // Tuesdays and Wednesdays
     run.addSite(south);
-    AgentSpec a = agent(QStringLiteral("AN"), QStringLiteral("1 2"));
+    AgentSetup a = agent(QStringLiteral("AN"), QStringLiteral("1 2"));
     a.manOn1 = QStringLiteral("3A");
     a.manSite1 = 2;
     run.addAgent(a);
@@ -53,14 +53,14 @@ TEST(ManualRequests, ThirdAAtSiteTwoIsTakenOutOfTheSiteAndOutOfTheAgent) {
 
 TEST(ManualRequests, BookkeepingCountsPerSiteAndRemovesOnlyTheRequestedSlot) {
     OfficeRun run;
-    SiteSpec north = site(1, QStringLiteral("North"));
+    SiteSetup north = site(1, QStringLiteral("North"));
     north.am = onDay(3, 2);
     run.addSite(north);
-    SiteSpec south = site(2, QStringLiteral("South"));
+    SiteSetup south = site(2, QStringLiteral("South"));
     south.am = onDay(3, 2);
     run.addSite(south);
     run.addAgent(agent(QStringLiteral("BO"), QStringLiteral("1 2")));
-    AgentSpec a = agent(QStringLiteral("AN"), QStringLiteral("1 2"));
+    AgentSetup a = agent(QStringLiteral("AN"), QStringLiteral("1 2"));
     a.manOn1 = QStringLiteral("3A 17B");
     a.manSite1 = 2;
     a.manOn2 = QStringLiteral("10a 24B");
@@ -95,21 +95,21 @@ TEST(ManualRequests, BookkeepingCountsPerSiteAndRemovesOnlyTheRequestedSlot) {
 
 TEST(ManualRequests, ListsWithoutASiteOrOfOneCharacterAreIgnored) {
     OfficeRun run;
-    SiteSpec north = site(1, QStringLiteral("North"));
+    SiteSetup north = site(1, QStringLiteral("North"));
     north.am = onDay(3, 1);
     run.addSite(north);
-    AgentSpec noSite = agent(QStringLiteral("AA"));
+    AgentSetup noSite = agent(QStringLiteral("AA"));
     noSite.manOn1 = QStringLiteral("3A");
     run.addAgent(noSite);
-    AgentSpec siteZero = agent(QStringLiteral("BB"));
+    AgentSetup siteZero = agent(QStringLiteral("BB"));
     siteZero.manOn1 = QStringLiteral("10A");
     siteZero.manSite1 = 0;
     run.addAgent(siteZero);
-    AgentSpec oneChar = agent(QStringLiteral("CC"));
+    AgentSetup oneChar = agent(QStringLiteral("CC"));
     oneChar.manOn1 = QStringLiteral("A");
     oneChar.manSite1 = 1;
     run.addAgent(oneChar);
-    AgentSpec blankAndFar = agent(QStringLiteral("DD"));
+    AgentSetup blankAndFar = agent(QStringLiteral("DD"));
     blankAndFar.manOn1 = QStringLiteral(" ");
     blankAndFar.manSite1 = 1;
     blankAndFar.manOn2 = QStringLiteral("17A");
@@ -121,10 +121,10 @@ TEST(ManualRequests, ListsWithoutASiteOrOfOneCharacterAreIgnored) {
 
 TEST(ManualRequests, ADayBeyondTheMonthGivesNoRecord) {
     OfficeRun run(4, 2023); // 30 days, Sundays 2, 9, 16, 23, 30
-    SiteSpec north = site(1, QStringLiteral("North"));
+    SiteSetup north = site(1, QStringLiteral("North"));
     north.am = onDay(1, 1);
     run.addSite(north);
-    AgentSpec a = agent(QStringLiteral("AN"));
+    AgentSetup a = agent(QStringLiteral("AN"));
     a.manOn1 = QStringLiteral("31A 2A");
     a.manSite1 = 1;
     run.addAgent(a);
@@ -136,10 +136,10 @@ TEST(ManualRequests, ADayBeyondTheMonthGivesNoRecord) {
 
 TEST(ManualRequests, ARequestForASlotTheSiteLacksIsStillWritten) {
     OfficeRun run;
-    SiteSpec north = site(1, QStringLiteral("North"));
+    SiteSetup north = site(1, QStringLiteral("North"));
     north.am = onDay(1, 1); // Sunday mornings only; the 3rd is a Tuesday
     run.addSite(north);
-    AgentSpec a = agent(QStringLiteral("AN"));
+    AgentSetup a = agent(QStringLiteral("AN"));
     a.manOn1 = QStringLiteral("3C");
     a.manSite1 = 1;
     run.addAgent(a);
@@ -151,13 +151,13 @@ TEST(ManualRequests, ARequestForASlotTheSiteLacksIsStillWritten) {
 TEST(LinkedSites, ATeamRequestCoversBothSitesAndTheTeamsWholeDay) {
     OfficeRun run;
     for (int n : {1, 2}) {
-        SiteSpec s = site(n, n == 1 ? QStringLiteral("North") : QStringLiteral("South"));
+        SiteSetup s = site(n, n == 1 ? QStringLiteral("North") : QStringLiteral("South"));
         s.pm = onDay(5, 1); // Thursdays 5, 12, 19, 26: C and G
         s.ev = onDay(5, 1);
         s.link = QStringLiteral("A");
         run.addSite(s);
     }
-    AgentSpec team = agent(QStringLiteral("ABC+"), QStringLiteral("1 2"));
+    AgentSetup team = agent(QStringLiteral("ABC+"), QStringLiteral("1 2"));
     team.manOn1 = QStringLiteral("5C");
     team.manSite1 = 1;
     run.addAgent(team);
@@ -180,14 +180,14 @@ TEST(LinkedSites, ATeamRequestCoversBothSitesAndTheTeamsWholeDay) {
 TEST(LinkedSites, AManualRecordAtTheFirstSiteTakesTheAgentsWholeDay) {
     OfficeRun run;
     for (int n : {1, 2}) {
-        SiteSpec s = site(n, n == 1 ? QStringLiteral("North") : QStringLiteral("South"));
+        SiteSetup s = site(n, n == 1 ? QStringLiteral("North") : QStringLiteral("South"));
         s.am = onDay(1, 1);
         s.pm = onDay(1, 1);
         s.close = QStringLiteral("8-31");
         s.link = QStringLiteral("B");
         run.addSite(s);
     }
-    AgentSpec a = agent(QStringLiteral("AN"), QStringLiteral("1 2"));
+    AgentSetup a = agent(QStringLiteral("AN"), QStringLiteral("1 2"));
     a.manOn1 = QStringLiteral("1A");
     a.manSite1 = 1;
     run.addAgent(a);

@@ -56,7 +56,7 @@ void OfficeRun::setMonth(int month, int year) {
     program.schedule.SchedYear = QString::number(year);
 }
 
-void OfficeRun::addSite(const SiteSpec& s) {
+void OfficeRun::addSite(const SiteSetup& s) {
     QStringList columns{QStringLiteral("fdSNum"), QStringLiteral("fdSName")};
     QStringList values{QString::number(s.number), sqlText(s.name)};
     const std::array<std::pair<const char*, const WeekCounts*>, 3> periods{
@@ -73,14 +73,14 @@ void OfficeRun::addSite(const SiteSpec& s) {
 }
 
 void OfficeRun::addAgent(const QString& initials, const QString& sites) {
-    AgentSpec a;
+    AgentSetup a;
     a.name = QStringLiteral("Agent ") + initials;
     a.initials = initials;
     a.assigned = sites;
     addAgent(a);
 }
 
-void OfficeRun::addAgent(const AgentSpec& a) {
+void OfficeRun::addAgent(const AgentSetup& a) {
     execute(
         QStringLiteral("INSERT INTO Agents (fdName, fdInitial, fdMaxTimes, fdAssigned, fdOffAll, fdOffAM, "
                        "fdOffPM1, fdOffPM2, fdManOn1, fdManSite1, fdManOn2, fdManSite2) VALUES "

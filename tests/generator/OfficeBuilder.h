@@ -32,7 +32,7 @@ WeekCounts onDay(int weekday, int count);
 // Counts on several weekdays.
 WeekCounts onDays(std::initializer_list<int> weekdays, int count);
 
-struct SiteSpec {
+struct SiteSetup {
     int number = 1;
     std::optional<QString> name = QStringLiteral("North");
     WeekCounts am{};
@@ -43,7 +43,7 @@ struct SiteSpec {
 };
 
 // Fields left unset are stored as Null.
-struct AgentSpec {
+struct AgentSetup {
     std::optional<QString> name;
     std::optional<QString> initials;
     std::optional<int> maxTimes;
@@ -67,10 +67,10 @@ public:
     ScriptedUi ui;
     Program program;
 
-    void addSite(const SiteSpec& site);
+    void addSite(const SiteSetup& site);
     // An agent named after its initials, allowed at the given sites, every other field Null.
     void addAgent(const QString& initials, const QString& sites = QStringLiteral("1"));
-    void addAgent(const AgentSpec& agent);
+    void addAgent(const AgentSetup& agent);
     // Runs SQL on the office database.
     void execute(const QString& sql);
 

@@ -31,17 +31,17 @@ std::vector<std::map<QString, QVariant>> rowsOf(const QString& databasePath, con
 
 struct CleanupRun : OfficeRun {
     CleanupRun() : OfficeRun(2, 2023) {
-        SiteSpec north;
+        SiteSetup north;
         north.am = everyDay(1);
         north.close = QStringLiteral("1-7");
         addSite(north);
-        SiteSpec south;
+        SiteSetup south;
         south.number = 2;
         south.name = QStringLiteral("South");
         south.close = QStringLiteral("25");
         south.link = QStringLiteral("L");
         addSite(south);
-        AgentSpec aa;
+        AgentSetup aa;
         aa.name = QStringLiteral("Anna Adams");
         aa.initials = QStringLiteral("AA");
         aa.maxTimes = 40;
@@ -53,7 +53,7 @@ struct CleanupRun : OfficeRun {
         aa.manOn2 = QStringLiteral("10A");
         aa.manSite2 = 2;
         addAgent(aa);
-        AgentSpec bb;
+        AgentSetup bb;
         bb.name = QStringLiteral("Ben Brown");
         bb.initials = QStringLiteral("BB");
         bb.assigned = QStringLiteral("1");
@@ -122,7 +122,7 @@ TEST(RequestCleanup, SitesLimitsManualSitesNamesAndLinksStay) {
 TEST(RequestCleanup, NullFieldsAreBlankedToo) {
     OfficeRun run;
     run.addAgent(QStringLiteral("ZZ"));
-    run.addSite(SiteSpec{});
+    run.addSite(SiteSetup{});
     ASSERT_TRUE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
     const auto agent = rowsOf(run.program.paths.DatabasePath, office::kAgents).at(0);
     EXPECT_EQ(agent.at(QStringLiteral("fdManOn2")).toString(), QStringLiteral(" "));

@@ -27,7 +27,7 @@ struct RulesRun : OfficeRun {
         addAgent(initials, sites);
     }
     void site(const WeekCounts& am, const QString& close = {}, int number = 1) {
-        SiteSpec s;
+        SiteSetup s;
         s.number = number;
         s.name = number == 1 ? QStringLiteral("North") : QStringLiteral("South");
         s.am = am;
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(OneOrTwo, DaysBefore,
 TEST(RulesRoutine, TwoManualEntriesUseUpAMaximumOfTwo) {
     RulesRun run;
     run.site(onDay(1, 1));
-    AgentSpec am;
+    AgentSetup am;
     am.name = QStringLiteral("Amy");
     am.initials = QStringLiteral("AM");
     am.assigned = QStringLiteral("1");
@@ -145,7 +145,7 @@ TEST(RulesRoutine, TwoManualEntriesUseUpAMaximumOfTwo) {
 TEST(RulesRoutine, AnAgentWithManualRecordsStillGetsItsTurnWhenNobodyElseIsLeft) {
     RulesRun run;
     run.site(onDay(1, 1));
-    AgentSpec m;
+    AgentSetup m;
     m.name = QStringLiteral("Mona");
     m.initials = QStringLiteral("M");
     m.assigned = QStringLiteral("1");

@@ -14,8 +14,8 @@ using namespace rp::test;
 namespace {
 
 // A site with every slot letter on every weekday.
-SiteSpec fullSite(int number, const QString& name) {
-    SiteSpec s;
+SiteSetup fullSite(int number, const QString& name) {
+    SiteSetup s;
     s.number = number;
     s.name = name;
     s.am = everyDay(2);
@@ -62,7 +62,7 @@ struct EmptyHanded : OfficeRun {
 
 TEST(SiteSlots, OneWeekOfMorningAfternoonAndEveningSlotsInFillOrder) {
     EmptyHanded run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = everyDay(1);
     s.pm = everyDay(1);
     s.ev = everyDay(1);
@@ -98,7 +98,7 @@ TEST(SiteSlots, ATwentyEightDayMonthHasTwoHundredAndTwentyFourSlots) {
 
 TEST(SiteSlots, TwoSundayMorningsInAMonthStartingOnSunday) {
     EmptyHanded run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = onDay(1, 2);
     run.addSite(s);
     run.generate();
@@ -108,7 +108,7 @@ TEST(SiteSlots, TwoSundayMorningsInAMonthStartingOnSunday) {
 
 TEST(SiteSlots, CountsOutsideTheirRangeAndNullCountsGiveNoSlot) {
     EmptyHanded run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = {kNull, 3, 0, 0, 0, 0, -1}; // 3 mornings on Monday, -1 on Saturday
     s.pm = {0, 0, 4, 0, 5, kNull, 0};  // 4 afternoons on Tuesday, 5 on Thursday
     s.ev = {0, 0, 0, 3, 0, 2, kNull};  // 3 evenings on Wednesday, 2 on Friday
@@ -122,7 +122,7 @@ TEST(SiteSlots, CountsOutsideTheirRangeAndNullCountsGiveNoSlot) {
 
 TEST(SiteSlots, ClosedDaysTwentyFifthAndTwentyNinthToThirtyFirst) {
     EmptyHanded run;
-    SiteSpec s;
+    SiteSetup s;
     s.am = everyDay(1);
     s.close = QStringLiteral("25 29-31");
     run.addSite(s);
@@ -142,7 +142,7 @@ class ClosedDayLists : public ::testing::TestWithParam<ClosedList> {};
 
 TEST_P(ClosedDayLists, RemoveEveryLetterOfTheClosedDays) {
     EmptyHanded run;
-    SiteSpec s = fullSite(1, QStringLiteral("North"));
+    SiteSetup s = fullSite(1, QStringLiteral("North"));
     s.close = QString::fromLatin1(GetParam().field);
     run.addSite(s);
     run.generate();
@@ -162,7 +162,7 @@ TEST(SiteSlots, ADanglingRangeLeavesOnlyEveryThirdKeyOfItsDayAligned) {
     // "3 5-" expands to "3 " and its keys come out as "03AA03BB..."; read three characters at a time
     // only 03A, 03D and 03G are whole keys.
     EmptyHanded run;
-    SiteSpec s = fullSite(1, QStringLiteral("North"));
+    SiteSetup s = fullSite(1, QStringLiteral("North"));
     s.close = QStringLiteral("3 5-");
     run.addSite(s);
     run.generate();
@@ -175,16 +175,16 @@ TEST(SiteSlots, ADanglingRangeLeavesOnlyEveryThirdKeyOfItsDayAligned) {
 
 TEST(SiteSlots, SitesWithoutANameContributeNothing) {
     EmptyHanded run;
-    SiteSpec nameless;
+    SiteSetup nameless;
     nameless.number = 1;
     nameless.name = std::nullopt;
     nameless.am = everyDay(1);
     run.addSite(nameless);
-    SiteSpec blank = nameless;
+    SiteSetup blank = nameless;
     blank.number = 2;
     blank.name = QStringLiteral(" ");
     run.addSite(blank);
-    SiteSpec named;
+    SiteSetup named;
     named.number = 3;
     named.name = QStringLiteral("  South ");
     named.am = onDay(7, 1);
@@ -199,10 +199,10 @@ TEST(SiteSlots, SitesWithoutANameContributeNothing) {
 
 TEST(SiteSlots, TwoSitesWithTheSamePatternShareEachSlotOnceInTheCombinedList) {
     OfficeRun run;
-    SiteSpec a;
+    SiteSetup a;
     a.am = onDay(1, 1);
     run.addSite(a);
-    SiteSpec b = a;
+    SiteSetup b = a;
     b.number = 2;
     b.name = QStringLiteral("South");
     b.pm = onDay(1, 1);
@@ -241,10 +241,10 @@ TEST(SiteSlots, NoSiteRecordsStopTheGenerationWithTheIndexError) {
 TEST(SiteSlots, ASiteNumberOutsideOneToNineIsReportedAsAnIndexError) {
     OfficeRun run;
     run.addAgent(QStringLiteral("AN"));
-    SiteSpec good;
+    SiteSetup good;
     good.am = onDay(1, 1);
     run.addSite(good);
-    SiteSpec bad = good;
+    SiteSetup bad = good;
     bad.number = 12;
     bad.name = QStringLiteral("Far");
     run.addSite(bad);

@@ -12,10 +12,16 @@ protected:
     QString description = DescriptionFilePath(folder.path(), QStringLiteral("0308"), 1);
 };
 
-TEST_F(CalendarFilesTest, NamesArePrefixFullStopNumberAndD) {
-    EXPECT_EQ(records, folder.file(QStringLiteral("0308.1")));
-    EXPECT_EQ(description, folder.file(QStringLiteral("0308.1D")));
-    EXPECT_EQ(LinkFilePath(folder.path(), QStringLiteral("A")), folder.file(QStringLiteral("@LINKA")));
+TEST_F(CalendarFilesTest, AGenerationLeavesPrefixFullStopNumberAndDFilesThatExitDeletes) {
+    WriteRecordFile(records, {QStringLiteral("05C3JD__")});
+    WriteDescriptionFile(description, QStringLiteral("North"), QStringLiteral("1"));
+    WriteRecordFile(LinkFilePath(folder.path(), QStringLiteral("A")), {QStringLiteral("05C3JD__")});
+    EXPECT_EQ(folder.files(),
+              (QStringList{QStringLiteral("0308.1"), QStringLiteral("0308.1D"), QStringLiteral("@LINKA")}));
+    DeleteCalendarFiles(folder.path(), false);
+    EXPECT_EQ(folder.files(), QStringList{QStringLiteral("@LINKA")}) << "link files live until generation";
+    DeleteCalendarFiles(folder.path(), true);
+    EXPECT_TRUE(folder.files().isEmpty());
 }
 
 TEST_F(CalendarFilesTest, RecordsAreEightCharacterLinesEndedByCrLf) {

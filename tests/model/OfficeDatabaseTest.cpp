@@ -80,8 +80,7 @@ TEST_F(OfficeDatabaseTest, CreatingOverAnExistingFileFailsAndKeepsIt) {
 }
 
 TEST_F(OfficeDatabaseTest, TheSqliteToolReadsTheFile) {
-    if (!QFileInfo(kSqliteTool).isExecutable())
-        GTEST_SKIP() << "sqlite3 command-line tool not installed";
+    ASSERT_TRUE(QFileInfo(kSqliteTool).isExecutable()) << "scripts/setup-deps.sh installs sqlite3";
     const QStringList tables = runSqliteTool(path, QStringLiteral(".tables"))
                                    .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     EXPECT_TRUE(tables.contains(QStringLiteral("Agents")));

@@ -3,6 +3,8 @@
 #include "../support/TestFolder.h"
 #include "workspace/DayTextsFile.h"
 
+#include <QDir>
+
 using namespace rp;
 
 TEST(PersonalFiles, LastCalendarFallsBackToToday) {
@@ -52,18 +54,36 @@ TEST(PersonalFiles, TextsComeBackExactlyAsWritten) {
     EXPECT_EQ(ReadPersonalMonthFile(path).texts, f.texts);
 }
 
-TEST(PersonalFiles, DamagedFilesReadAsEmpty) {
+TEST(PersonalFiles, DamagedFilesSayWhyAndKeepWhatWasRead) {
     test::TestFolder folder;
     const QString rel = QStringLiteral("Personal/12027.txt");
-    folder.write(rel, "");
-    EXPECT_EQ(ReadPersonalMonthFile(folder.file(rel)).start, 0);
-    folder.write(rel, "garbage\r\n46082\r\n\r\n\r\nA~\r\n");
-    EXPECT_EQ(ReadPersonalMonthFile(folder.file(rel)).start, 0);
-    folder.write(rel, "46080\r\n99999\r\n\r\n\r\nA~\r\n");
-    EXPECT_TRUE(ReadPersonalMonthFile(folder.file(rel)).texts.isEmpty()) << "an impossible range";
-    folder.write(rel, "46080\r\n46082\r\n\r\n\r\nfirst~\r\nsecond");
-    const DayTextsFile cut = ReadPersonalMonthFile(folder.file(rel));
-    EXPECT_EQ(cut.texts, (QStringList{QStringLiteral("first"), QStringLiteral("second")}))
-        << "a file that ends early keeps what it holds";
-    EXPECT_TRUE(ReadPersonalMonthFile(folder.file(QStringLiteral("Personal/none.txt"))).texts.isEmpty());
+    struct Case {
+        const char* content;
+        int error; // 0: read without damage
+        QStringList texts;
+    };
+    const Case cases[] = {
+        {"", 0, {}},
+        {"46080\r\n", err::InputPastEndOfFile, {}},
+        {"garbage\r\n46082\r\n\r\n\r\nA~\r\n", err::TypeMismatch, {}},
+        {"46080\r\n4608x\r\n\r\n\r\nA~\r\n", err::TypeMismatch, {}},
+        {"46080\r\n99999\r\n\r\n\r\nA~\r\n", err::SubscriptOutOfRange, {}},
+        {"46082\r\n46080\r\n\r\n\r\nA~\r\n", err::SubscriptOutOfRange, {}},
+        {"46080\r\n46082\r\n\r\n\r\nfirst~\r\n", err::InputPastEndOfFile, {QStringLiteral("first")}},
+        {"46080\r\n46081\r\n\r\n\r\nfirst~\r\nsecond~\r\n",
+         0,
+         {QStringLiteral("first"), QStringLiteral("second")}},
+    };
+    for (const Case& c : cases) {
+        folder.write(rel, c.content);
+        const DayTextsFile f = ReadPersonalMonthFile(folder.file(rel));
+        EXPECT_EQ(f.damage ? f.damage->number : 0, c.error) << c.content;
+        EXPECT_EQ(f.texts, c.texts) << c.content;
+    }
+    EXPECT_FALSE(ReadPersonalMonthFile(folder.file(QStringLiteral("Personal/none.txt"))).damage);
+    // A folder where the file should be cannot be read: a failure, never an empty month.
+    QDir().mkpath(folder.file(QStringLiteral("Personal/22027.txt")));
+    const DayTextsFile unreadable = ReadPersonalMonthFile(folder.file(QStringLiteral("Personal/22027.txt")));
+    ASSERT_TRUE(unreadable.damage);
+    EXPECT_EQ(unreadable.damage->number, err::PathFileAccess);
 }

@@ -1,6 +1,8 @@
 #include "workspace/ProgramFolder.h"
 
 #include "../support/TestFolder.h"
+#include "model/OfficeDatabase.h"
+#include "platform/Ui.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +34,7 @@ protected:
 };
 
 TEST_F(PrepareAppFolderTest, FillsOnlyTheProgramFoldersAndCopiesTheStarterOffice) {
-    ASSERT_TRUE(PrepareAppFolder(app(), resources.path()));
+    ASSERT_TRUE(PrepareAppFolder(app(), resources.path(), true));
     for (const char* sub : {"settings", "help", "Examples", "Times", "Personal", "Saved", "Backup"})
         EXPECT_TRUE(QFileInfo(app() + QLatin1Char('/') + QLatin1String(sub)).isDir()) << sub;
     EXPECT_EQ(read(QStringLiteral("settings/month.dat")), "set");
@@ -44,7 +46,7 @@ TEST_F(PrepareAppFolderTest, FillsOnlyTheProgramFoldersAndCopiesTheStarterOffice
 }
 
 TEST_F(PrepareAppFolderTest, KeepsWhatTheUserAlreadyHas) {
-    ASSERT_TRUE(PrepareAppFolder(app(), resources.path()));
+    ASSERT_TRUE(PrepareAppFolder(app(), resources.path(), true));
     QFile office(app() + QStringLiteral("/floor.mdb"));
     ASSERT_TRUE(office.open(QIODevice::WriteOnly));
     office.write("my office");
@@ -54,15 +56,34 @@ TEST_F(PrepareAppFolderTest, KeepsWhatTheUserAlreadyHas) {
     settings.write("mine");
     settings.close();
 
-    ASSERT_TRUE(PrepareAppFolder(app(), resources.path()));
+    ASSERT_TRUE(PrepareAppFolder(app(), resources.path(), true));
     EXPECT_EQ(read(QStringLiteral("floor.mdb")), "my office");
     EXPECT_EQ(read(QStringLiteral("settings/month.dat")), "mine");
 }
 
 TEST_F(PrepareAppFolderTest, CopiedFilesAreWritableByTheOwner) {
     QFile::setPermissions(resources.file(QStringLiteral("Examples/OneOffice.mdb")), QFile::ReadOwner);
-    ASSERT_TRUE(PrepareAppFolder(app(), resources.path()));
+    ASSERT_TRUE(PrepareAppFolder(app(), resources.path(), true));
     EXPECT_TRUE(QFile::permissions(app() + QStringLiteral("/floor.mdb")) & QFile::WriteOwner);
+}
+
+TEST_F(PrepareAppFolderTest, AnExistingFolderWithoutItsOfficeIsReportedNotReseeded) {
+    ASSERT_TRUE(PrepareAppFolder(app(), resources.path(), true));
+    ASSERT_TRUE(QFile::remove(app() + QStringLiteral("/floor.mdb")));
+    ScriptedUi ui;
+    EXPECT_THROW(PrepareAppFolderAtStart(ui, app(), resources.path(), false), ProgramEnded);
+    EXPECT_FALSE(QFileInfo::exists(app() + QStringLiteral("/floor.mdb")));
+    EXPECT_TRUE(ui.ended());
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, kDatabaseAccessTitle);
+    EXPECT_EQ(ui.messages()[0].text, DatabaseAccessMessageText(app() + QStringLiteral("/floor.mdb")));
+
+    // A folder made by this start is given the starter office.
+    ScriptedUi fresh;
+    const QString other = target.path() + QStringLiteral("/Fresh");
+    PrepareAppFolderAtStart(fresh, other, resources.path(), true);
+    EXPECT_TRUE(fresh.messages().empty());
+    EXPECT_TRUE(QFileInfo::exists(other + QStringLiteral("/floor.mdb")));
 }
 
 } // namespace

@@ -354,29 +354,35 @@ void frmCalSettings::cmdPrinted_Click() {
     chooseFont(FontTarget::Printer);
 }
 
-void frmCalSettings::cmdOK_Click() {
+bool frmCalSettings::save() {
     DisplaySettings& inForce = program_.display;
     work_.m_CheckFullName = chkFullName->isChecked() ? 1 : 0;
+    // Both files are written before anything is put in force: a failed write leaves the program on the
+    // set it had.
     try {
-        inForce.WriteSettingsKind(workKind_);
-        inForce.m_chkDefaultFonts = workKind_ == 0 ? 0 : 1;
-        inForce.WriteSettingsRecord(workKind_, work_);
+        inForce.WriteSettingsSet(workKind_, work_);
     } catch (const Error& e) {
         program_.ui.message(QStringLiteral("Error: %1. #%2.").arg(e.description).arg(e.number),
                             QStringLiteral("frmCalSettings.cmdOK"), Icon::Critical);
-        return;
+        return false;
     }
     program_.ui.message(QStringLiteral("New Printed Fonts will be used at the next Schedule Printing.\r\n"
                                        "New Screen Fonts will be used at next Schedule Generation."),
                         QStringLiteral("If you changed Font settings..."), Icon::Information);
     open_ = false;
-    accept();
+    inForce.m_chkDefaultFonts = workKind_ == 0 ? 0 : 1;
     DisplayValues v = work_;
     if (v.m_FullNameSize == 0)
         v.m_FullNameSize = 6;
     inForce.setValues(v);
     fillControls(inForce);
     enableEditing(true, true);
+    return true;
+}
+
+void frmCalSettings::cmdOK_Click() {
+    if (save())
+        accept();
 }
 
 void frmCalSettings::cmdCancel_Click() {
@@ -389,13 +395,15 @@ void frmCalSettings::reject() {
 }
 
 void frmCalSettings::closeEvent(QCloseEvent* event) {
-    // Closing from the title bar saves, as OK does; a save that failed keeps the dialog open.
-    if (open_)
-        cmdOK_Click();
-    if (open_)
-        event->ignore();
-    else
-        event->accept();
+    // Closing from the title bar saves, as OK does; when the save fails the failure has been shown and
+    // the dialog closes with nothing changed, as Cancel does.
+    if (open_) {
+        if (save())
+            accept();
+        else
+            cmdCancel_Click();
+    }
+    event->accept();
 }
 
 void frmCalSettings::cmdHelp_Click() {

@@ -106,6 +106,8 @@ private:
         int32_t DisplayValues::*field;
     };
     void checkNumber(const NumberBox& n);
+    // Writes the working copy and puts it in force; false (after the message) when a write failed.
+    bool save();
     void fillControls(const DisplayValues& v);
     void enableEditing(bool settings, bool fullName);
     void chooseFont(FontTarget target);

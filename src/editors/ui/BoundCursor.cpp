@@ -71,6 +71,14 @@ bool BoundCursor::changed(const QLineEdit* box) const {
     return false;
 }
 
+QString BoundCursor::shownText(const QLineEdit* box) const {
+    for (const Binding& b : bindings_) {
+        if (b.box == box)
+            return b.shown;
+    }
+    return {};
+}
+
 void BoundCursor::write() {
     if (!rs_)
         return;
@@ -107,6 +115,8 @@ void BoundCursor::write() {
         rs_->cancelUpdate();
         throw;
     }
+    if (afterUpdate)
+        afterUpdate();
     for (Binding& b : bindings_)
         b.shown = b.box->text();
 }

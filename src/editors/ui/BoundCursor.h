@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -35,6 +36,11 @@ public:
     bool pendingNew() const { return pendingNew_; }
     // Whether the box differs from what the record held when it was shown.
     bool changed(const QLineEdit* box) const;
+    // What the record held for the box when it was shown (or last written).
+    QString shownText(const QLineEdit* box) const;
+    // Called after a change of the shown record was written (not a new record), while shownText() still
+    // gives what the record held before.
+    std::function<void()> afterUpdate;
     // Records in the table, counting a new record not yet written.
     int count() const;
     // Forget the shown record (it was deleted): nothing is written for it.

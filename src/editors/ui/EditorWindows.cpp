@@ -60,9 +60,9 @@ void EditorWindows::openTimes() {
     frmSiteTimes* times = times_;
     times->showHelp = showHelp;
     bool ended = true;
+    // Showing the screen selects Sunday and the first site.
     RunHandler([&] {
         times->Form_Load();
-        times->Form_Activate();
         ended = false;
     });
     if (!ended)

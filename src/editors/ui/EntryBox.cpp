@@ -88,16 +88,32 @@ void EntryBox::filterEdit(const QString& edited) {
         ui_.beep();
 }
 
+namespace {
+// The focus goes to another window (a message box, another program) and comes back.
+bool windowSwitch(const QFocusEvent* event) {
+    return event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+}
+} // namespace
+
 void EntryBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    // Coming back from another window is no focus move, but the focus a window gives when shown is.
+    if (!windowSwitch(event) || !holdsFocus_)
         emit gotFocus();
+    holdsFocus_ = true;
 }
 
 void EntryBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    if (!windowSwitch(event)) {
+        holdsFocus_ = false;
         emit lostFocus();
+    }
+}
+
+void EntryBox::hideEvent(QHideEvent* event) {
+    QLineEdit::hideEvent(event);
+    holdsFocus_ = false;
 }
 
 void EntryBox::mousePressEvent(QMouseEvent* event) {

@@ -24,6 +24,7 @@ public:
     std::function<void()> onReplaced;
 
 signals:
+    // When the focus moves into the box, or the box has it when its window is shown.
     void gotFocus();
     // Only when the focus moves on inside the program's windows, not when another window is activated.
     void lostFocus();
@@ -33,6 +34,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -44,6 +46,7 @@ private:
     int limit_;
     QString lastText_;
     bool filtering_ = false;
+    bool holdsFocus_ = false; // keeps it while another window is active
 };
 
 } // namespace rp

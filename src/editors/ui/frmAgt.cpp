@@ -55,7 +55,7 @@ QListWidget* siteList(QWidget* parent, const char* name) {
 } // namespace
 
 frmAgt::frmAgt(Program& program, frmCalendar* mainWindow, QWidget* parent)
-    : QDialog(parent), program_(program), main_(mainWindow) {
+    : QDialog(parent), program_(program), main_(mainWindow), checks_(new EntryBoxChecks(this)) {
     setObjectName(QStringLiteral("frmAgt"));
     setWindowTitle(QStringLiteral("AGENT INFORMATION"));
     buildScreen();
@@ -88,7 +88,7 @@ EntryBox* frmAgt::box(const QString& name, int limit, const QString& tip) {
     else if (name == QLatin1String("txtMax"))
         rule = &MaxTimesKey;
     else if (name.startsWith(QLatin1String("txtASite")))
-        rule = &AnyKey;
+        rule = &ManualSiteKey;
     else if (name.startsWith(QLatin1String("txtAOn")))
         rule = &ManualOnKey;
     auto* b = new EntryBox(program_.ui, name, rule, limit, this);
@@ -236,9 +236,14 @@ void frmAgt::buildScreen() {
 }
 
 void frmAgt::connectHandlers() {
+    // Every command first runs the check of the box that has the focus.
     const auto on = [this](QPushButton* b, void (frmAgt::*handler)()) {
-        connect(b, &QPushButton::clicked, this,
-                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+        connect(b, &QPushButton::clicked, this, [this, handler] {
+            RunHandler([this, handler] {
+                if (checks_->beforeCommand())
+                    (this->*handler)();
+            });
+        });
     };
     on(cmdagtadd, &frmAgt::cmdagtadd_Click);
     on(cmdCancel, &frmAgt::cmdCancel_Click);
@@ -254,38 +259,44 @@ void frmAgt::connectHandlers() {
             RunHandler([this, handler, entry] { (this->*handler)(entry); });
         });
     };
-    onList(lstAgtClick, &frmAgt::lstAgtClick_Click);
+    connect(lstAgtClick, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const QString entry = item->text();
+        RunHandler([this, entry] {
+            if (checks_->beforeCommand())
+                lstAgtClick_Click(entry);
+        });
+    });
     onList(lstAgtSites, &frmAgt::lstAgtSites_Click);
     onList(lstAgtSitesOnly, &frmAgt::lstAgtSitesOnly_Click);
     connect(CSCalAgt, &DatePicker::DateClick, this, [this] { RunHandler([this] { CSCalAgt_DateClick(); }); });
     connect(CSCalAgt, &DatePicker::DateDoubleClick, this, [this] { CSCalAgt_DateDoubleClick(); });
 
-    // Lost-focus checks are skipped while a failed check brings the focus back to its box.
-    const auto lost = [this](EntryBox* b, std::function<void()> handler) {
-        connect(b, &EntryBox::lostFocus, this, [this, handler] {
-            if (!returningFocus_)
-                RunHandler(handler);
-        });
+    // The leave checks; the boxes without a check of their own always pass.
+    const auto always = [](const std::function<void()>& leave) {
+        return [leave] {
+            leave();
+            return true;
+        };
     };
     connect(txtName, &EntryBox::gotFocus, this, &frmAgt::txtName_GotFocus);
-    lost(txtName, [this] { txtName_LostFocus(); });
+    checks_->add(txtName, [this] { return txtName_LostFocus(); });
     connect(txtIni, &EntryBox::gotFocus, this, &frmAgt::txtIni_GotFocus);
-    lost(txtIni, [this] { txtIni_LostFocus(); });
+    checks_->add(txtIni, [this] { return txtIni_LostFocus(); });
     connect(txtAssign, &EntryBox::gotFocus, this, &frmAgt::txtAssign_GotFocus);
-    lost(txtAssign, [this] { txtAssign_LostFocus(); });
+    checks_->add(txtAssign, always([this] { txtAssign_LostFocus(); }));
     connect(txtMax, &EntryBox::gotFocus, this, &frmAgt::txtMax_GotFocus);
-    lost(txtMax, [this] { txtMax_LostFocus(); });
+    checks_->add(txtMax, always([this] { txtMax_LostFocus(); }));
     connect(txtASite1, &EntryBox::gotFocus, this, [this] { txtASite_GotFocus(1); });
-    lost(txtASite1, [this] { txtASite_LostFocus(1); });
+    checks_->add(txtASite1, always([this] { txtASite_LostFocus(1); }));
     connect(txtASite2, &EntryBox::gotFocus, this, [this] { txtASite_GotFocus(2); });
-    lost(txtASite2, [this] { txtASite_LostFocus(2); });
+    checks_->add(txtASite2, always([this] { txtASite_LostFocus(2); }));
     for (EntryBox* b : {txtAALL, txtAAM, txtAPM1, txtAPM2, txtAOn1, txtAOn2}) {
         connect(b, &EntryBox::gotFocus, this, [this, b] { DateBox_GotFocus(b); });
         connect(b, &EntryBox::mousePressed, this, [this, b] { DateBox_GotFocus(b); });
         if (isOnBox(b))
-            lost(b, [this, b] { CheckManualEntries(b); });
+            checks_->add(b, [this, b] { return CheckManualEntries(b); });
         else
-            lost(b, [this, b] { DateOffBox_LostFocus(b); });
+            checks_->add(b, [this, b] { return DateOffBox_LostFocus(b); });
     }
     lstAgtClick->installEventFilter(this);
 }
@@ -298,13 +309,14 @@ void frmAgt::Form_Show() {
         main_->SetCurrentMonthGlobals();
     const QDate first(program_.schedule.SchedYear.toInt(), program_.schedule.SchedMonth.toInt(), 1);
     CSCalAgt->setMonthShown(first);
-    FillSiteList(program_.paths.DatabasePath);
-    if (!drawn_)
+    // Drawing fills the site lists too; a draw that failed is tried again at the next opening.
+    if (datagt_.isOpen())
+        FillSiteList(program_.paths.DatabasePath);
+    else
         Form_Paint();
 }
 
 void frmAgt::Form_Paint() {
-    drawn_ = true;
     Ui& ui = program_.ui;
     ui.setBusy(true);
     try {
@@ -329,9 +341,12 @@ void frmAgt::Form_Paint() {
             rs.moveFirst();
         datagt_.show();
         setBoxesVisible(true);
+        setRecordsUsable(true);
         ui.setBusy(false);
     } catch (const Error& e) {
         ui.setBusy(false);
+        datagt_.close();
+        setRecordsUsable(false);
         if (e.number == err::CannotAccessDatabase)
             ShowDatabaseAccessMessage(ui, program_.paths.DatabasePath);
         ui.message(QStringLiteral("Error: %1. #%2.").arg(e.description).arg(e.number),
@@ -339,10 +354,27 @@ void frmAgt::Form_Paint() {
     }
 }
 
+std::array<EntryBox*, 12> frmAgt::entryBoxes() const {
+    return {txtName, txtIni,  txtAssign, txtMax,  txtAALL,   txtAAM,
+            txtAPM1, txtAPM2, txtASite1, txtAOn1, txtASite2, txtAOn2};
+}
+
 void frmAgt::setBoxesVisible(bool visible) {
-    for (EntryBox* b : {txtName, txtIni, txtAssign, txtMax, txtAALL, txtAAM, txtAPM1, txtAPM2, txtASite1,
-                        txtAOn1, txtASite2, txtAOn2})
+    for (EntryBox* b : entryBoxes())
         b->setVisible(visible);
+}
+
+// Without an agents table there is no record to show or move to: only Help and OK/EXIT stay.
+void frmAgt::setRecordsUsable(bool usable) {
+    for (EntryBox* b : entryBoxes())
+        b->setEnabled(usable);
+    if (usable) {
+        SetBrowseButtons();
+        return;
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdagtadd, cmdagtDelete, cmdagtfind, cmdagtprev,
+                                                      cmdagtnext, cmdCancel, lstAgtClick})
+        w->setEnabled(false);
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -377,7 +409,7 @@ void frmAgt::focusBox(QWidget* b) {
 }
 
 void frmAgt::refuseWithFocus(QWidget* b) {
-    ReturnFocus(b, returningFocus_);
+    checks_->refuse(b);
 }
 
 bool frmAgt::CheckBeforeMoving() {
@@ -436,9 +468,24 @@ bool frmAgt::UpdateAgentList() {
 // Commands
 
 void frmAgt::cmdagtadd_Click() {
+    if (!datagt_.isOpen())
+        return;
     if (txtName->text().size() < 2) {
         program_.ui.message(QStringLiteral("Name Required."));
         focusBox(txtName);
+        return;
+    }
+    try {
+        // The shown agent is written first: when the table refuses it, the editor stays as it was,
+        // browsing (or adding the new agent it already had).
+        datagt_.write();
+    } catch (const Error& e) {
+        ReportEditorFailure(program_.ui, program_.paths.DatabasePath, e, kDuplicate, QStringLiteral("Error "),
+                            QStringLiteral("ADD"));
+        if (e.number == err::DuplicateKey || e.number == editorErr::UpdateCancelled) {
+            txtIni->clear();
+            focusBox(txtIni);
+        }
         return;
     }
     Adding = true;
@@ -449,25 +496,19 @@ void frmAgt::cmdagtadd_Click() {
         datagt_.startNew();
         focusBox(txtName);
     } catch (const Error& e) {
+        Adding = false;
+        SetBrowseButtons();
         ReportEditorFailure(program_.ui, program_.paths.DatabasePath, e, kDuplicate, QStringLiteral("Error "),
                             QStringLiteral("ADD"));
-        if (e.number == err::DuplicateKey || e.number == editorErr::UpdateCancelled) {
-            cmdagtadd->setEnabled(true);
-            txtIni->clear();
-            focusBox(txtIni);
-        }
     }
 }
 
 void frmAgt::cmdCancel_Click() {
-    if (!Adding && !datagt_.pendingNew())
+    // Only a new agent not yet written can be discarded.
+    if (!Adding || !datagt_.pendingNew())
         return;
-    txtName->setText(QStringLiteral("00"));
-    txtIni->setText(QStringLiteral("00"));
     SetBrowseButtons();
     try {
-        datagt_.moveLast();
-        datagt_.rs().deleteCurrent();
         datagt_.forgetShown();
         datagt_.moveLast();
         Adding = false;
@@ -480,7 +521,7 @@ void frmAgt::cmdCancel_Click() {
 }
 
 void frmAgt::cmdagtDelete_Click() {
-    if (Adding)
+    if (Adding || !datagt_.isOpen())
         return;
     if (datagt_.count() <= 1) {
         program_.ui.message(QStringLiteral("Cannot delete last record, Edit only"),
@@ -503,7 +544,7 @@ void frmAgt::cmdagtDelete_Click() {
 }
 
 void frmAgt::cmdagtfind_Click() {
-    if (Adding || !CheckBeforeMoving())
+    if (Adding || !datagt_.isOpen() || !CheckBeforeMoving())
         return;
     try {
         if (!ChangeTest(false))
@@ -524,7 +565,7 @@ void frmAgt::cmdagtfind_Click() {
 }
 
 void frmAgt::cmdagtnext_Click() {
-    if (!CheckBeforeMoving())
+    if (!datagt_.isOpen() || !CheckBeforeMoving())
         return;
     try {
         if (!ChangeTest(true))
@@ -544,7 +585,7 @@ void frmAgt::cmdagtnext_Click() {
 }
 
 void frmAgt::cmdagtprev_Click() {
-    if (!CheckBeforeMoving())
+    if (!datagt_.isOpen() || !CheckBeforeMoving())
         return;
     try {
         if (!ChangeTest(true))
@@ -565,6 +606,13 @@ void frmAgt::cmdagtprev_Click() {
 
 void frmAgt::cmdAgtOk_Click() {
     showCalendar(false);
+    if (!datagt_.isOpen()) {
+        // Nothing was drawn, so there is nothing to write.
+        closingByCommand_ = true;
+        reject();
+        closingByCommand_ = false;
+        return;
+    }
     if (!CheckBeforeMoving())
         return;
     try {
@@ -598,7 +646,7 @@ void frmAgt::cmdagthelp_Click() {
 }
 
 void frmAgt::lstAgtClick_Click(const QString& entry) {
-    if (Adding)
+    if (Adding || !datagt_.isOpen())
         return;
     try {
         datagt_.moveFirst();
@@ -704,7 +752,7 @@ void frmAgt::txtAssign_LostFocus() {
 }
 
 void frmAgt::txtMax_GotFocus() {
-    txtMax->selectAll();
+    SelectAfterFocus(txtMax, -1);
     showCalendar(false);
 }
 
@@ -713,8 +761,7 @@ void frmAgt::txtMax_LostFocus() {
 }
 
 void frmAgt::txtASite_GotFocus(int target) {
-    EntryBox* b = target == 2 ? txtASite2 : txtASite1;
-    b->setSelection(0, 1);
+    SelectAfterFocus(target == 2 ? txtASite2 : txtASite1, 1);
     lstAgtSitesOnly->show();
     ManualSiteTarget = target;
     showCalendar(false);
@@ -827,13 +874,19 @@ void frmAgt::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    RunHandler([this] { cmdAgtOk_Click(); });
+    RunHandler([this] {
+        if (checks_->beforeCommand())
+            cmdAgtOk_Click();
+    });
 }
 
 void frmAgt::keyPressEvent(QKeyEvent* event) {
-    // Escape does not close the screen; OK/EXIT does.
-    if (event->key() == Qt::Key_Escape)
+    // Escape does not close the screen; OK/EXIT does. Without agents to show, Escape closes it too.
+    if (event->key() == Qt::Key_Escape) {
+        if (!datagt_.isOpen())
+            close();
         return;
+    }
     QDialog::keyPressEvent(event);
 }
 

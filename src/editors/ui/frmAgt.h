@@ -3,6 +3,7 @@
 #include "editors/ui/BoundCursor.h"
 
 #include <QDialog>
+#include <array>
 #include <functional>
 
 class QGroupBox;
@@ -14,6 +15,7 @@ namespace rp {
 
 class DatePicker;
 class EntryBox;
+class EntryBoxChecks;
 class frmCalendar;
 struct Program;
 
@@ -118,7 +120,9 @@ private:
     void showCalendar(bool shown);
     EntryBox* dateBoxNamed(const QString& name) const;
     bool isOnBox(const EntryBox* box) const { return box == txtAOn1 || box == txtAOn2; }
+    std::array<EntryBox*, 12> entryBoxes() const;
     void setBoxesVisible(bool visible);
+    void setRecordsUsable(bool usable);
     bool CheckBeforeMoving();
     bool ChangeTest(bool clearRemembered);
     void focusBox(QWidget* box);
@@ -127,8 +131,7 @@ private:
     Program& program_;
     frmCalendar* main_;
     BoundCursor datagt_;
-    bool drawn_ = false;
-    bool returningFocus_ = false;
+    EntryBoxChecks* checks_;
     bool closingByCommand_ = false;
 };
 

@@ -6,7 +6,6 @@
 #include "model/EntrySyntax.h"
 #include "model/OfficeDatabase.h"
 #include "model/Program.h"
-#include "platform/Text.h"
 #include "platform/Ui.h"
 #include "platform/qt/DatePicker.h"
 #include "workspace/ui/frmCalendar.h"
@@ -63,7 +62,7 @@ QString SiteDataProblemText(const QString& description) {
 }
 
 frmSite::frmSite(Program& program, frmCalendar* mainWindow, QWidget* parent)
-    : QDialog(parent), program_(program), main_(mainWindow) {
+    : QDialog(parent), program_(program), main_(mainWindow), checks_(new EntryBoxChecks(this)) {
     setObjectName(QStringLiteral("frmSite"));
     setWindowTitle(QStringLiteral("SITE INFORMATION"));
     buildScreen();
@@ -74,6 +73,7 @@ frmSite::frmSite(Program& program, frmCalendar* mainWindow, QWidget* parent)
     for (int i = 0; i < kSlotBoxes; ++i)
         datSite_.bind(txtSlot[size_t(i)], SlotColumn(i), true);
     datSite_.bind(txtHoliday, QStringLiteral("fdSClose"), false);
+    datSite_.afterUpdate = [this] { RenameSiteTimes(); };
     SetBrowseButtons();
     showCalendar(false);
 }
@@ -195,9 +195,14 @@ void frmSite::buildScreen() {
 }
 
 void frmSite::connectHandlers() {
+    // Every command first runs the check of the box that has the focus.
     const auto on = [this](QPushButton* b, void (frmSite::*handler)()) {
-        connect(b, &QPushButton::clicked, this,
-                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+        connect(b, &QPushButton::clicked, this, [this, handler] {
+            RunHandler([this, handler] {
+                if (checks_->beforeCommand())
+                    (this->*handler)();
+            });
+        });
     };
     on(cmdSiteAdd, &frmSite::cmdSiteAdd_Click);
     on(cmdCancel, &frmSite::cmdCancel_Click);
@@ -209,36 +214,39 @@ void frmSite::connectHandlers() {
     on(cmdSiteHelp, &frmSite::cmdSiteHelp_Click);
     connect(lstSiteClick, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const QString entry = item->text();
-        RunHandler([this, entry] { lstSiteClick_Click(entry); });
+        RunHandler([this, entry] {
+            if (checks_->beforeCommand())
+                lstSiteClick_Click(entry);
+        });
     });
     connect(CSCalSite, &DatePicker::DateClick, this,
             [this] { RunHandler([this] { CSCalSite_DateClick(); }); });
     connect(CSCalSite, &DatePicker::DateDoubleClick, this, [this] { CSCalSite_DateDoubleClick(); });
 
-    const auto lost = [this](EntryBox* b, std::function<void()> handler) {
-        connect(b, &EntryBox::lostFocus, this, [this, handler] {
-            if (!returningFocus_)
-                RunHandler(handler);
-        });
-    };
     connect(txtSiteName, &EntryBox::gotFocus, this, [this] { showCalendar(false); });
-    lost(txtSiteName, [this] { txtSiteName_LostFocus(); });
+    checks_->add(txtSiteName, [this] { return txtSiteName_LostFocus(); });
     connect(txtSLink, &EntryBox::gotFocus, this, [this] {
         showCalendar(false);
-        txtSLink->setSelection(0, 1);
+        SelectAfterFocus(txtSLink, 1);
     });
-    lost(txtSLink, [this] { txtSLink_LostFocus(); });
+    checks_->add(txtSLink, [this] {
+        txtSLink_LostFocus();
+        return true;
+    });
     for (int i = 0; i < kSlotBoxes; ++i) {
         EntryBox* b = txtSlot[size_t(i)];
         connect(b, &EntryBox::gotFocus, this, [this, b] {
             showCalendar(false);
-            b->setSelection(0, 1);
+            SelectAfterFocus(b, 1);
         });
-        lost(b, [this, i] { txtSlot_LostFocus(i); });
+        checks_->add(b, [this, i] {
+            txtSlot_LostFocus(i);
+            return true;
+        });
     }
     connect(txtHoliday, &EntryBox::gotFocus, this, &frmSite::txtHoliday_GotFocus);
     connect(txtHoliday, &EntryBox::mousePressed, this, &frmSite::txtHoliday_GotFocus);
-    lost(txtHoliday, [this] { txtHoliday_LostFocus(); });
+    checks_->add(txtHoliday, [this] { return txtHoliday_LostFocus(); });
     lstSiteClick->installEventFilter(this);
 }
 
@@ -250,14 +258,14 @@ void frmSite::Form_Show() {
         main_->SetCurrentMonthGlobals();
     CSCalSite->setMonthShown(
         QDate(program_.schedule.SchedYear.toInt(), program_.schedule.SchedMonth.toInt(), 1));
-    if (!drawn_)
+    // A draw that failed is tried again at the next opening.
+    if (!datSite_.isOpen())
         Form_Paint();
     txtSiteName->setFocus(Qt::OtherFocusReason);
     Adding = false;
 }
 
 void frmSite::Form_Paint() {
-    drawn_ = true;
     Ui& ui = program_.ui;
     ui.setBusy(true);
     try {
@@ -282,9 +290,12 @@ void frmSite::Form_Paint() {
         if (datSite_.pendingNew())
             txtSiteNum->setText(QStringLiteral("1"));
         setBoxesVisible(true);
+        setRecordsUsable(true);
         ui.setBusy(false);
     } catch (const Error& e) {
         ui.setBusy(false);
+        datSite_.close();
+        setRecordsUsable(false);
         if (e.number == err::CannotAccessDatabase)
             ShowDatabaseAccessMessage(ui, program_.paths.DatabasePath);
         ui.message(QStringLiteral("Error: %1. #%2.").arg(e.description).arg(e.number),
@@ -295,6 +306,21 @@ void frmSite::Form_Paint() {
 void frmSite::setBoxesVisible(bool visible) {
     for (EntryBox* b : {txtSiteNum, txtSiteName, txtSLink, txtHoliday})
         b->setVisible(visible);
+}
+
+// Without a sites table there is no record to show or move to: only Help and OK/EXIT stay.
+void frmSite::setRecordsUsable(bool usable) {
+    for (EntryBox* b : {txtSiteName, txtSLink, txtHoliday})
+        b->setEnabled(usable);
+    for (EntryBox* b : txtSlot)
+        b->setEnabled(usable);
+    if (usable) {
+        SetBrowseButtons();
+        return;
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdSiteAdd, cmdSiteDelete, cmdSiteFind, cmdSitePrev,
+                                                      cmdSiteNext, cmdCancel, lstSiteClick})
+        w->setEnabled(false);
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -386,16 +412,17 @@ bool frmSite::UpdateSiteList() {
 // Commands
 
 void frmSite::cmdSiteAdd_Click() {
+    if (!datSite_.isOpen())
+        return;
     if (txtSiteName->text().size() < 2) {
         program_.ui.message(QStringLiteral("Name Required."));
         txtSiteName->setFocus(Qt::OtherFocusReason);
         return;
     }
-    Adding = true;
-    cmdCancel->setEnabled(true);
-    SetAddingButtons();
     int number = 0;
     try {
+        // Moving to the first site writes the shown one: when the table refuses it, the editor stays as
+        // it was, browsing (or adding the new site it already had).
         datSite_.moveFirst();
         QList<int> numbers;
         Recordset& rs = datSite_.rs();
@@ -404,10 +431,20 @@ void frmSite::cmdSiteAdd_Click() {
                 numbers.append(int(*n));
         }
         number = LowestFreeSiteNumber(numbers);
+    } catch (const Error& e) {
+        report(e, kNumberInUse, QStringLiteral("Error "), QStringLiteral("ADD"));
+        return;
+    }
+    Adding = true;
+    cmdCancel->setEnabled(true);
+    SetAddingButtons();
+    try {
         datSite_.startNew();
         txtSiteNum->setText(QString::number(number));
         txtSiteName->setFocus(Qt::OtherFocusReason);
     } catch (const Error& e) {
+        Adding = false;
+        SetBrowseButtons();
         report(e, kNumberInUse, QStringLiteral("Error "), QStringLiteral("ADD"));
         return;
     }
@@ -419,14 +456,11 @@ void frmSite::cmdSiteAdd_Click() {
 }
 
 void frmSite::cmdCancel_Click() {
-    if (!Adding && !datSite_.pendingNew())
+    // Only a new site not yet written can be discarded.
+    if (!Adding || !datSite_.pendingNew())
         return;
-    txtSiteName->setText(QStringLiteral("00"));
     SetBrowseButtons();
     try {
-        datSite_.write();
-        datSite_.rs().moveLast();
-        datSite_.rs().deleteCurrent();
         datSite_.forgetShown();
         datSite_.moveLast();
         Adding = false;
@@ -437,7 +471,7 @@ void frmSite::cmdCancel_Click() {
 }
 
 void frmSite::cmdSiteDelete_Click() {
-    if (Adding)
+    if (Adding || !datSite_.isOpen())
         return;
     Ui& ui = program_.ui;
     if (datSite_.count() <= 1) {
@@ -457,20 +491,22 @@ void frmSite::cmdSiteDelete_Click() {
                        QStringLiteral("cmdSiteDelete"), Icon::Information);
         }
     };
+    // The record goes first; its times files follow under the number and name it held, so a record that
+    // stays keeps them.
     step([&] {
-        DeleteSiteTimesFiles(program_.paths.AppFolder, trimBlanks(txtSiteNum->text()),
-                             trimBlanks(txtSiteName->text()));
-    });
-    step([&] {
-        datSite_.rs().deleteCurrent();
+        Recordset& rs = datSite_.rs();
+        const QString number = rs.field(QStringLiteral("fdSNum")).toString();
+        const QString name = rs.field(QStringLiteral("fdSName")).toString();
+        rs.deleteCurrent();
         datSite_.forgetShown();
+        DeleteSiteTimesFiles(program_.paths.AppFolder, number, name);
     });
     step([&] { datSite_.moveLast(); });
     UpdateSiteList();
 }
 
 void frmSite::cmdSiteFind_Click() {
-    if (!CheckBeforeMoving())
+    if (!datSite_.isOpen() || !CheckBeforeMoving())
         return;
     try {
         leaveAdding();
@@ -490,7 +526,7 @@ void frmSite::cmdSiteFind_Click() {
 }
 
 void frmSite::cmdSiteNext_Click() {
-    if (!CheckBeforeMoving())
+    if (!datSite_.isOpen() || !CheckBeforeMoving())
         return;
     try {
         leaveAdding();
@@ -509,7 +545,7 @@ void frmSite::cmdSiteNext_Click() {
 }
 
 void frmSite::cmdSitePrev_Click() {
-    if (!CheckBeforeMoving())
+    if (!datSite_.isOpen() || !CheckBeforeMoving())
         return;
     try {
         leaveAdding();
@@ -527,6 +563,14 @@ void frmSite::cmdSitePrev_Click() {
 }
 
 void frmSite::cmdSiteOk_Click() {
+    if (!datSite_.isOpen()) {
+        // Nothing was drawn, so there is nothing to write.
+        showCalendar(false);
+        closingByCommand_ = true;
+        reject();
+        closingByCommand_ = false;
+        return;
+    }
     if (!CheckBeforeMoving())
         return;
     try {
@@ -562,7 +606,7 @@ void frmSite::cmdSiteHelp_Click() {
 }
 
 void frmSite::lstSiteClick_Click(const QString& entry) {
-    if (Adding)
+    if (Adding || !datSite_.isOpen())
         return;
     try {
         datSite_.moveFirst();
@@ -579,7 +623,7 @@ void frmSite::lstSiteClick_Click(const QString& entry) {
 bool frmSite::txtSiteName_LostFocus() {
     if (!Adding && txtSiteName->text().size() < 2) {
         program_.ui.message(QStringLiteral("Please enter SITE NAME"), QStringLiteral("SITE NAME"));
-        ReturnFocus(txtSiteName, returningFocus_);
+        checks_->refuse(txtSiteName);
         return false;
     }
     return true;
@@ -607,7 +651,7 @@ bool frmSite::txtHoliday_LostFocus() {
         txtHoliday->setText(kBlankField);
     QString text = txtHoliday->text();
     if (!CheckDateList(text, program_.ui)) {
-        ReturnFocus(txtHoliday, returningFocus_);
+        checks_->refuse(txtHoliday);
         return false;
     }
     return true;
@@ -647,6 +691,22 @@ void frmSite::ShowDashTip(const QString& text) {
 }
 
 // ---------------------------------------------------------------------------------------------------------
+// Times files
+
+// The shown site was written: when its name changed, its times files take the new name.
+void frmSite::RenameSiteTimes() {
+    try {
+        RenameSiteTimesFiles(program_.paths.AppFolder, datSite_.shownText(txtSiteNum),
+                             datSite_.shownText(txtSiteName), txtSiteName->text());
+    } catch (const Error& e) {
+        program_.ui.message(QStringLiteral("Error: %1. %2. The slot times stay under the old site name.")
+                                .arg(e.number)
+                                .arg(e.description),
+                            QStringLiteral("frmSite.RenameSiteTimes"), Icon::Information);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------------
 // Window events
 
 bool frmSite::eventFilter(QObject* watched, QEvent* event) {
@@ -662,12 +722,19 @@ void frmSite::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    RunHandler([this] { cmdSiteOk_Click(); });
+    RunHandler([this] {
+        if (checks_->beforeCommand())
+            cmdSiteOk_Click();
+    });
 }
 
 void frmSite::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
+    // Escape does not close the screen; OK/EXIT does. Without sites to show, Escape closes it too.
+    if (event->key() == Qt::Key_Escape) {
+        if (!datSite_.isOpen())
+            close();
         return;
+    }
     QDialog::keyPressEvent(event);
 }
 

@@ -16,12 +16,13 @@ namespace rp {
 
 class DatePicker;
 class EntryBox;
+class EntryBoxChecks;
 class frmCalendar;
 struct Program;
 
 // The site editor ("SITE INFORMATION"): one record of the Sites table at a time, written back whenever
-// the cursor leaves it; the site list and the holiday date picking. Deleting a site deletes its times
-// files.
+// the cursor leaves it; the site list and the holiday date picking. The site's times files follow it:
+// renaming a site renames them, deleting it deletes them.
 class frmSite : public QDialog {
     Q_OBJECT
 public:
@@ -77,6 +78,7 @@ public:
     void SetAddingButtons();
     bool UpdateSiteList();
     void ShowDashTip(const QString& text);
+    void RenameSiteTimes();
 
     BoundCursor& datSite() { return datSite_; }
 
@@ -90,6 +92,7 @@ private:
     void connectHandlers();
     void showCalendar(bool shown);
     void setBoxesVisible(bool visible);
+    void setRecordsUsable(bool usable);
     bool CheckBeforeMoving();
     void leaveAdding();
     void report(const Error& e, const QString& duplicateText, const QString& otherPrefix,
@@ -98,8 +101,7 @@ private:
     Program& program_;
     frmCalendar* main_;
     BoundCursor datSite_;
-    bool drawn_ = false;
-    bool returningFocus_ = false;
+    EntryBoxChecks* checks_;
     bool closingByCommand_ = false;
 };
 

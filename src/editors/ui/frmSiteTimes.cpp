@@ -2,6 +2,7 @@
 
 #include "editors/EntryRules.h"
 #include "editors/SlotTimesFile.h"
+#include "editors/ui/EditorSupport.h"
 #include "model/OfficeDatabase.h"
 #include "model/Program.h"
 #include "platform/Ui.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace rp {
@@ -25,6 +27,9 @@ const char* const kDayCaptions[] = {"S", "M", "T", "W", "Th", "F", "Sa"};
 const char* const kDayLongNames[] = {"Sunday's",   "Monday's", "Tuesday's", "Wednesday's",
                                      "Thursday's", "Friday's", "Saturday's"};
 const char* const kInUseProperty = "inUse";
+// Each site entry keeps the number and the name as stored.
+constexpr int kNumberRole = Qt::UserRole;
+constexpr int kNameRole = Qt::UserRole + 1;
 
 QPushButton* command(QWidget* parent, const QString& name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
@@ -187,9 +192,13 @@ void frmSiteTimes::GetSiteNames() {
         auto rs = db->openTable(QStringLiteral("Sites"));
         selecting_ = true;
         lstSiteNames->clear();
-        for (; !rs->eof(); rs->moveNext())
-            lstSiteNames->addItem(SiteTimesEntry(rs->field(QStringLiteral("fdSNum")).toString(),
-                                                 rs->field(QStringLiteral("fdSName")).toString()));
+        for (; !rs->eof(); rs->moveNext()) {
+            const QString number = rs->field(QStringLiteral("fdSNum")).toString();
+            const QString name = rs->field(QStringLiteral("fdSName")).toString();
+            auto* item = new QListWidgetItem(SiteTimesEntry(number, name), lstSiteNames);
+            item->setData(kNumberRole, number);
+            item->setData(kNameRole, name);
+        }
         selecting_ = false;
         ui.setBusy(false);
     } catch (const Error& e) {
@@ -213,9 +222,34 @@ void frmSiteTimes::FillDayList() {
 // ---------------------------------------------------------------------------------------------------------
 // Selecting a site or a day
 
-QString frmSiteTimes::selectedSiteEntry() const {
+QString frmSiteTimes::selectedSiteFile(int weekday) const {
     const QListWidgetItem* item = lstSiteNames->currentItem();
-    return item ? item->text() : QString();
+    if (!item)
+        return {};
+    return TimesFilePath(program_.paths.AppFolder, item->data(kNumberRole).toString(),
+                         item->data(kNameRole).toString(), weekday);
+}
+
+// A file the screen cannot show is left alone: nothing is shown to edit, and OK writes nothing.
+void frmSiteTimes::showNoFile() {
+    TimesFile.clear();
+    chkUseTimes->setChecked(false);
+    for (QLineEdit* box : txtTime)
+        box->clear();
+    setTimesEditable(false);
+}
+
+void frmSiteTimes::setTimesEditable(bool editable) {
+    chkUseTimes->setEnabled(editable);
+    for (QLineEdit* box : txtTime)
+        box->setEnabled(editable);
+    for (QPushButton* b : cmdDOW)
+        b->setEnabled(editable);
+}
+
+void frmSiteTimes::reportBadName() {
+    program_.ui.message(QStringLiteral("Sorry, this character is not allowed to be used in the name."),
+                        QStringLiteral("Bad Character"), Icon::Information);
 }
 
 void frmSiteTimes::lstDays_Click() {
@@ -247,16 +281,20 @@ void frmSiteTimes::selectionChanged(const QString& title) {
             }
         }
     }
-    const QString entry = selectedSiteEntry();
-    const QString path = TimesFolder(program_.paths.AppFolder) + QLatin1Char('/') + entry + QLatin1Char('_') +
-                         TimesDayName(day + 1) + QStringLiteral(".dat");
     try {
+        const QString path = selectedSiteFile(day + 1);
         showFile(path);
+        TimesFile = path;
+        setTimesEditable(true);
     } catch (const Error& e) {
-        reportFailure(e);
+        // The name cannot name a file, or the file exists but cannot be read.
+        if (e.number == err::BadFileName)
+            reportBadName();
+        else
+            reportFailure(e);
+        showNoFile();
     }
-    TimesFile = path;
-    SetSiteLettersInUseByDay(SiteNameOfTimesEntry(entry), day);
+    SetSiteLettersInUseByDay(lstSiteNames->currentItem()->data(kNameRole).toString(), day);
     TimesChanged = false;
 }
 
@@ -313,13 +351,10 @@ void frmSiteTimes::SaveSiteTimes() {
 // Commands
 
 void frmSiteTimes::cmdDOW_Click(int weekday) {
-    const QString entry = selectedSiteEntry();
-    if (entry.isEmpty())
+    if (!lstSiteNames->currentItem())
         return;
-    const QString path = TimesFolder(program_.paths.AppFolder) + QLatin1Char('/') + entry + QLatin1Char('_') +
-                         TimesDayName(weekday) + QStringLiteral(".dat");
     try {
-        showFile(path);
+        showFile(selectedSiteFile(weekday));
     } catch (const Error& e) {
         program_.ui.message(QStringLiteral("Error: %1.%2").arg(e.number).arg(e.description),
                             QStringLiteral("cmdDOW_Click"), Icon::Critical);
@@ -340,6 +375,19 @@ void frmSiteTimes::cmdOK_Click() {
 
 void frmSiteTimes::cmdCancel_Click() {
     reject();
+}
+
+// OK has saved the changes or Cancel (or the frame button) dropped them.
+void frmSiteTimes::done(int result) {
+    TimesChanged = false;
+    QDialog::done(result);
+}
+
+// Each time the screen is shown it starts again on Sunday and the first site.
+void frmSiteTimes::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        RunHandler([this] { Form_Activate(); });
 }
 
 void frmSiteTimes::cmdHelp_Click() {

@@ -15,7 +15,8 @@ namespace rp {
 struct Program;
 
 // The site times editor ("Show times in place of letters"): the eight texts shown in place of the slot
-// letters of one site and weekday, kept in that site's times file for the day.
+// letters of one site and weekday, kept in that site's times file for the day. Each time it is shown it
+// starts on Sunday and the first site.
 class frmSiteTimes : public QDialog {
     Q_OBJECT
 public:
@@ -59,11 +60,20 @@ public:
     // Whether a letter label is marked as in use for the day shown.
     bool letterInUse(int letter) const;
 
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildScreen();
     void selectionChanged(const QString& title);
     void showFile(const QString& path);
-    QString selectedSiteEntry() const;
+    void showNoFile();
+    void setTimesEditable(bool editable);
+    void reportBadName();
+    // The times file of the selected site for a weekday (Error 52 when its name cannot name a file).
+    QString selectedSiteFile(int weekday) const;
 
     Program& program_;
     bool selecting_ = false;

@@ -5,9 +5,9 @@
 #include "model/Program.h"
 #include "platform/Error.h"
 #include "platform/Ui.h"
+#include "workspace/ui/LeaveChecks.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -73,7 +73,13 @@ frmMoYr::frmMoYr(Program& program, QWidget* parent) : QDialog(parent), program_(
     cmdMoCancel->setGeometry(twips(2940), twips(900), twips(1140), twips(435));
     cmdMoOK->setDefault(true);
 
-    cboYear->installEventFilter(this);
+    // Leaving a changed year empties the month; the OK that follows then asks for one.
+    checks_ = new LeaveChecks(this);
+    checks_->watch(cboYear, [this] {
+        cboYear_LostFocus();
+        return true;
+    });
+    checks_->exempt(cmdMoCancel);
     connect(cmdMoOK, &QPushButton::clicked, this, &frmMoYr::cmdMoOK_Click);
     connect(cmdMoCancel, &QPushButton::clicked, this, &frmMoYr::cmdMoCancel_Click);
 }
@@ -108,15 +114,9 @@ void frmMoYr::Form_Activate() {
     showMonthFile();
     startMonth_ = cboMonth->currentText();
     startYear_ = cboYear->currentText();
+    checks_->reset();
     program_.schedule.SchedMonth = startMonth_;
     program_.schedule.SchedYear = startYear_;
-}
-
-bool frmMoYr::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cboYear && event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        cboYear_LostFocus();
-    return QDialog::eventFilter(watched, event);
 }
 
 void frmMoYr::cboYear_LostFocus() {
@@ -163,6 +163,7 @@ void frmMoYr::askToEraseRequests() {
 }
 
 void frmMoYr::cmdMoOK_Click() {
+    checks_->pass();
     int month = 0, year = 0;
     if (!entryIsProper(month, year)) {
         program_.ui.message(QStringLiteral("Please enter proper Month and Year"),

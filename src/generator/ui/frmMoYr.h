@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace rp {
 
+class LeaveChecks;
 struct Program;
 
 // "GENERATE SCHEDULE USING ...": chooses the month and year of the next schedule, stores them in
@@ -46,9 +47,6 @@ public slots:
     // Escape and the title bar's close button cancel.
     void reject() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void fillMonths();
     // The month and year of month.dat; fields it lacks, or holds out of range, are today's.
@@ -59,6 +57,7 @@ private:
     Program& program_;
     QString startMonth_;
     QString startYear_;
+    LeaveChecks* checks_;
 };
 
 } // namespace rp

@@ -17,6 +17,7 @@ DatePicker::DatePicker(QWidget* parent) : QCalendarWidget(parent) {
         view->viewport()->installEventFilter(this);
     connect(this, &QCalendarWidget::clicked, this, [this](QDate date) {
         clickedDay_ = date.day();
+        pressedInMonth_ = true;
         emit DateClick();
     });
 }
@@ -25,6 +26,8 @@ void DatePicker::setMonthShown(const QDate& date) {
     if (!date.isValid())
         return;
     monthShown_ = QDate(date.year(), date.month(), 1);
+    // The days clicked are days of this month: the grey days of the months around it cannot be clicked.
+    setDateRange(monthShown_, monthShown_.addMonths(1).addDays(-1));
     setCurrentPage(date.year(), date.month());
     setSelectedDate(monthShown_);
 }
@@ -48,9 +51,13 @@ void DatePicker::doubleClickDay(int day) {
 }
 
 bool DatePicker::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress)
+        pressedInMonth_ = false;
     if (event->type() == QEvent::MouseButtonDblClick) {
         const bool handled = QCalendarWidget::eventFilter(watched, event);
-        emit DateDoubleClick();
+        // Only a double click on a day of the month shown (its first click was a DateClick).
+        if (pressedInMonth_)
+            emit DateDoubleClick();
         return handled;
     }
     return QCalendarWidget::eventFilter(watched, event);

@@ -6,7 +6,8 @@
 namespace rp {
 
 // The small month calendar the editors pick days with. It shows one month (MonthShown), remembers the
-// day of the date last clicked (ClickedDay) and reports a click and a double click. It never takes the
+// day of the date last clicked (ClickedDay) and reports a click and a double click on a day of that
+// month; the grey days of the months before and after it take no clicks. It never takes the
 // keyboard focus, so the box it writes into keeps it.
 class DatePicker : public QCalendarWidget {
     Q_OBJECT
@@ -32,6 +33,7 @@ protected:
 private:
     QDate monthShown_;
     int clickedDay_ = 0;
+    bool pressedInMonth_ = false; // the last mouse press was on a day of the month shown
 };
 
 } // namespace rp

@@ -129,9 +129,9 @@ frmCalendar::frmCalendar(Program& program, Workspace& workspace, menunew& contro
     execDialog = [](QDialog& dialog) { return dialog.exec(); };
 
     connect(cmdPersonal, &QPushButton::clicked, this, &frmCalendar::cmdPersonal_Click);
-    connect(cmdMonth, &QPushButton::clicked, &controller_, &menunew::cmdMonth_Click);
-    connect(cmdAgents, &QPushButton::clicked, &controller_, &menunew::cmdAgents_Click);
-    connect(cmdSites, &QPushButton::clicked, &controller_, &menunew::cmdSites_Click);
+    connect(cmdMonth, &QPushButton::clicked, this, [this] { runController(&menunew::cmdMonth_Click); });
+    connect(cmdAgents, &QPushButton::clicked, this, [this] { runController(&menunew::cmdAgents_Click); });
+    connect(cmdSites, &QPushButton::clicked, this, [this] { runController(&menunew::cmdSites_Click); });
     connect(cmdGenerate, &QPushButton::clicked, this, &frmCalendar::cmdGenerate_Click);
     connect(cmdDisplaySite, &QPushButton::clicked, this, &frmCalendar::cmdDisplaySite_Click);
     connect(cmdReport, &QPushButton::clicked, this, [this] { run(commands.report); });
@@ -186,6 +186,7 @@ void frmCalendar::buildMenus() {
                                    i == 0 ? QStringLiteral("Choose Saved File below") : QString());
         a->setVisible(i == 0);
         connect(a, &QAction::triggered, this, [this, i] {
+            EndDayEdit();
             if (commands.openSaved)
                 commands.openSaved(i);
             else
@@ -257,9 +258,10 @@ void frmCalendar::buildMenus() {
         {mnuBrowser, &Commands::browser},         {mnuAbout, &Commands::about}};
     for (const auto& [action, command] : attached)
         connect(action, &QAction::triggered, this, [this, command] { run(commands.*command); });
-    connect(mnuFineTune, &QAction::triggered, &controller_, &menunew::mnuFineTune_Click);
-    connect(mnuTimes, &QAction::triggered, &controller_, &menunew::mnuTimes_Click);
-    connect(mnuCalSettings, &QAction::triggered, &controller_, &menunew::mnuCalSettings_Click);
+    connect(mnuFineTune, &QAction::triggered, this, [this] { runController(&menunew::mnuFineTune_Click); });
+    connect(mnuTimes, &QAction::triggered, this, [this] { runController(&menunew::mnuTimes_Click); });
+    connect(mnuCalSettings, &QAction::triggered, this,
+            [this] { runController(&menunew::mnuCalSettings_Click); });
     connect(mnuExit, &QAction::triggered, this, &frmCalendar::cmdExit_Click);
 }
 
@@ -268,10 +270,22 @@ void frmCalendar::notAvailable() {
 }
 
 void frmCalendar::run(const std::function<void()>& command) {
+    EndDayEdit();
     if (command)
         command();
     else
         notAvailable();
+}
+
+void frmCalendar::runController(void (menunew::*command)()) {
+    EndDayEdit();
+    (controller_.*command)();
+}
+
+// A command never works on a day still being typed: a mnemonic or the frame's close button leaves the
+// focus (and so the open editor) where it was, so every command first ends the edit and keeps its text.
+void frmCalendar::EndDayEdit() {
+    ctCalendar1->endDayEdit(true);
 }
 
 QString frmCalendar::printTitleSuffix() const {
@@ -493,6 +507,13 @@ void frmCalendar::GetPersonalCalendar() {
     ctCalendar1->setPrintLastDate(r.last);
     const DayTextsFile f =
         ReadPersonalMonthFile(PersonalMonthPath(program_.paths.AppFolder, m.month, m.year));
+    // A month whose file could not be read is not saved over until the user edits one of its days.
+    personalMonthUnread_ = f.damage.has_value();
+    if (f.damage) {
+        ui_.setBusy(false);
+        ui_.message(QStringLiteral("%1 = %2").arg(f.damage->description).arg(f.damage->number),
+                    QStringLiteral("frmCalendar.GetSavedSchedulePersonal"));
+    }
     const qint64 limit = r.first.daysTo(r.last) + 1;
     if (f.start > 0) {
         const QDate start = dateFromDayNumber(f.start);
@@ -503,6 +524,9 @@ void frmCalendar::GetPersonalCalendar() {
 
 void frmCalendar::SaveMePersonalCalendar() {
     if (!ws_.state.IsPersonalCalendar)
+        return;
+    EndDayEdit();
+    if (personalMonthUnread_)
         return;
     try {
         const QDate first = ctCalendar1->FirstDate();
@@ -545,6 +569,7 @@ bool frmCalendar::SavePrompt() {
 }
 
 void frmCalendar::cmdPersonal_Click() {
+    EndDayEdit();
     SavePrompt();
     mnuSaveCurrent->setEnabled(false);
     if (ws_.state.IsPersonalCalendar)
@@ -554,6 +579,7 @@ void frmCalendar::cmdPersonal_Click() {
 }
 
 void frmCalendar::cmdGenerate_Click() {
+    EndDayEdit();
     mnuSaveCurrent->setEnabled(true);
     SavePrompt();
     ws_.state.EditDay = false;
@@ -579,6 +605,7 @@ void frmCalendar::cmdGenerate_Click() {
 }
 
 void frmCalendar::cmdDisplaySite_Click() {
+    EndDayEdit();
     SavePrompt();
     ws_.ReportText.clear();
     ws_.state.IsSavedSchedule = false;
@@ -587,6 +614,7 @@ void frmCalendar::cmdDisplaySite_Click() {
 }
 
 void frmCalendar::cmdSave_Click() {
+    EndDayEdit();
     if (ws_.state.IsPersonalCalendar) {
         ui_.message(QStringLiteral("Note:  It is not necessary to save your Personal Calendar. Any ") +
                         kCrLf +
@@ -599,6 +627,7 @@ void frmCalendar::cmdSave_Click() {
 }
 
 void frmCalendar::cmdPrint_Click() {
+    EndDayEdit();
     const GetSet& g = ws_.state;
     if (g.IsGeneratedSchedule || g.IsExampleSchedule || g.IsSavedSchedule) {
         execDialog(*comments_);
@@ -620,6 +649,7 @@ void frmCalendar::cmdPrint_Click() {
 }
 
 void frmCalendar::cmdExit_Click() {
+    EndDayEdit();
     DeleteCalendarFiles(program_.paths.AppFolder, false);
     m_CancelClose = false;
     SaveMePersonalCalendar();
@@ -693,6 +723,8 @@ void frmCalendar::ctCalendar1_DayEditRequested(const QDate& date) {
 
 void frmCalendar::ctCalendar1_DayEditEnded(const QDate& date) {
     const QString edited = ctCalendar1->EditText();
+    if (edited != ctCalendar1->CellText(date))
+        personalMonthUnread_ = false;
     if (!ctCalendar1->CellText(date).isEmpty() || !edited.isEmpty())
         ctCalendar1->setCellText(date, edited);
 }

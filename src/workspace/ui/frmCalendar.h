@@ -150,6 +150,8 @@ private:
     void buildMenus();
     bool SavePrompt();
     void notAvailable();
+    void runController(void (menunew::*command)());
+    void EndDayEdit();
     QString printTitleSuffix() const;
 
     Program& program_;
@@ -159,6 +161,7 @@ private:
     frmComments* comments_ = nullptr;
     frmPersonalCalendar* personal_ = nullptr;
     bool m_CancelClose = false;
+    bool personalMonthUnread_ = false;
     bool exiting_ = false;
     bool activatedOnce_ = false;
 };

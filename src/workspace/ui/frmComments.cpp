@@ -48,24 +48,52 @@ void frmComments::showEvent(QShowEvent* event) {
     Text1->setFocus();
 }
 
+namespace {
+
+// Length of a comment as it is stored: each line break becomes CR LF.
+qsizetype storedLength(const QString& text) {
+    return text.size() + text.count(QLatin1Char('\n'));
+}
+
+} // namespace
+
 void frmComments::Text1_Change() {
-    QString text = Text1->toPlainText();
-    if (text.size() > kMaxLength) {
-        // A paste may bring more than the limit: keep the first 100 characters.
-        text.truncate(kMaxLength);
-        const QSignalBlocker block(Text1);
-        Text1->setPlainText(text);
-        Text1->moveCursor(QTextCursor::End);
-    }
-    if (text.size() >= kMaxLength) {
-        if (!limitShown_) {
-            limitShown_ = true;
-            ui_.message(QStringLiteral("100 character limit has been reached."),
-                        QStringLiteral("Limit reached"), Icon::Warning, Buttons::Ok);
+    const QString text = Text1->toPlainText();
+    const bool cut = storedLength(text) > kMaxLength;
+    if (cut) {
+        // Keep what was there and as much of the newly typed or pasted text as fits, like a box with a
+        // maximum length: the new text lies between what is left of the old at both ends.
+        qsizetype head = 0;
+        while (head < text.size() && head < accepted_.size() && text[head] == accepted_[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < text.size() - head && tail < accepted_.size() - head &&
+               text[text.size() - 1 - tail] == accepted_[accepted_.size() - 1 - tail])
+            ++tail;
+        const QString before = text.left(head);
+        const QString after = text.right(tail);
+        QString inserted = text.mid(head, text.size() - head - tail);
+        qsizetype room = kMaxLength - storedLength(before) - storedLength(after);
+        qsizetype keep = 0;
+        for (; keep < inserted.size(); ++keep) {
+            room -= inserted[keep] == QLatin1Char('\n') ? 2 : 1;
+            if (room < 0)
+                break;
         }
-    } else {
-        limitShown_ = false;
+        if (keep > 0 && inserted[keep - 1].isHighSurrogate())
+            --keep; // never half a character
+        inserted.truncate(keep);
+        const QSignalBlocker block(Text1);
+        Text1->setPlainText(before + inserted + after);
+        QTextCursor cursor = Text1->textCursor();
+        cursor.setPosition(int(head + inserted.size()));
+        Text1->setTextCursor(cursor);
     }
+    accepted_ = Text1->toPlainText();
+    // A line break that no longer fits is cut although the text stays below the limit.
+    if (cut || storedLength(accepted_) >= kMaxLength)
+        ui_.message(QStringLiteral("100 character limit has been reached."), QStringLiteral("Limit reached"),
+                    Icon::Warning, Buttons::Ok);
 }
 
 void frmComments::cmdOK_Click() {

@@ -15,6 +15,7 @@ class Ui;
 class frmComments : public QDialog {
     Q_OBJECT
 public:
+    // The most characters of a stored comment, whose line breaks are CR LF.
     static constexpr int kMaxLength = 100;
 
     frmComments(Ui& ui, QString& commentText, QWidget* parent = nullptr);
@@ -34,7 +35,8 @@ private:
     void Text1_Change();
     Ui& ui_;
     QString& commentText_;
-    bool limitShown_ = false;
+    // The text as last accepted, so that a change beyond the limit keeps it.
+    QString accepted_;
 };
 
 } // namespace rp

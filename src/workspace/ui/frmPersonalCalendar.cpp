@@ -5,9 +5,9 @@
 #include "platform/Ui.h"
 #include "workspace/PersonalCalendar.h"
 #include "workspace/Workspace.h"
+#include "workspace/ui/LeaveChecks.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace rp {
@@ -32,10 +31,12 @@ frmPersonalCalendar::frmPersonalCalendar(Ui& ui, Workspace& workspace, QString a
     cboCustomMonth = new QComboBox(frmCustom);
     cboCustomMonth->setObjectName(QStringLiteral("cboCustomMonth"));
     cboCustomMonth->setEditable(true);
+    cboCustomMonth->setInsertPolicy(QComboBox::NoInsert);
     cboCustomMonth->setToolTip(QStringLiteral("Personal Calendar month."));
     cboCustomYear = new QComboBox(frmCustom);
     cboCustomYear->setObjectName(QStringLiteral("cboCustomYear"));
     cboCustomYear->setEditable(true);
+    cboCustomYear->setInsertPolicy(QComboBox::NoInsert);
     cboCustomYear->setToolTip(QStringLiteral("Personal Calendar year."));
     lblMonth = new QLabel(QStringLiteral("&Month"), frmCustom);
     lblMonth->setObjectName(QStringLiteral("lblMonth"));
@@ -67,8 +68,10 @@ frmPersonalCalendar::frmPersonalCalendar(Ui& ui, Workspace& workspace, QString a
     layout->addLayout(buttons);
     layout->addWidget(cmdErase);
 
-    cboCustomMonth->installEventFilter(this);
-    cboCustomYear->installEventFilter(this);
+    checks_ = new LeaveChecks(this);
+    checks_->watch(cboCustomMonth, [this] { return cboCustomMonth_LostFocus(); });
+    checks_->watch(cboCustomYear, [this] { return cboCustomYear_LostFocus(); });
+    checks_->exempt(cmdExit);
     connect(cmdLoad, &QPushButton::clicked, this, &frmPersonalCalendar::cmdLoad_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmPersonalCalendar::cmdExit_Click);
     connect(cmdErase, &QPushButton::clicked, this, &frmPersonalCalendar::cmdErase_Click);
@@ -77,6 +80,7 @@ frmPersonalCalendar::frmPersonalCalendar(Ui& ui, Workspace& workspace, QString a
 void frmPersonalCalendar::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     load();
+    checks_->reset();
 }
 
 void frmPersonalCalendar::load() {
@@ -91,39 +95,29 @@ void frmPersonalCalendar::load() {
     cboCustomYear->setEditText(last.yearText());
 }
 
-bool frmPersonalCalendar::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !checking_) {
-        const bool ok = watched == cboCustomMonth ? cboCustomMonth_LostFocus() : cboCustomYear_LostFocus();
-        if (!ok) {
-            auto* box = static_cast<QWidget*>(watched);
-            QTimer::singleShot(0, box, [box] { box->setFocus(); });
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 bool frmPersonalCalendar::cboCustomMonth_LostFocus() {
     if (IsValidMonthText(cboCustomMonth->currentText()))
         return true;
-    checking_ = true;
     ui_.message(QStringLiteral("Please insert a month in this field."),
                 QStringLiteral("Numeric Month Required"));
-    checking_ = false;
     return false;
 }
 
 bool frmPersonalCalendar::cboCustomYear_LostFocus() {
     if (IsValidYearText(cboCustomYear->currentText()))
         return true;
-    checking_ = true;
     ui_.message(QStringLiteral("Please insert a year in this field."),
                 QStringLiteral("Numeric Year Required"));
-    checking_ = false;
     return false;
 }
 
+bool frmPersonalCalendar::entriesPass() {
+    // The box being typed in is checked first; texts the program put in are checked as well.
+    return checks_->pass() && cboCustomMonth_LostFocus() && cboCustomYear_LostFocus();
+}
+
 void frmPersonalCalendar::cmdLoad_Click() {
-    if (!cboCustomMonth_LostFocus() || !cboCustomYear_LostFocus())
+    if (!entriesPass())
         return;
     if (workspace_.state.IsExampleSchedule && actions_.exitExample)
         actions_.exitExample();
@@ -149,7 +143,7 @@ void frmPersonalCalendar::cmdExit_Click() {
 }
 
 void frmPersonalCalendar::cmdErase_Click() {
-    if (!cboCustomMonth_LostFocus() || !cboCustomYear_LostFocus())
+    if (!entriesPass())
         return;
     const QString month = cboCustomMonth->currentText().trimmed();
     const QString year = cboCustomYear->currentText().trimmed();

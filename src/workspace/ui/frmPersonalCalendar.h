@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace rp {
 
+class LeaveChecks;
 class Ui;
 struct Workspace;
 
@@ -49,16 +50,17 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void load();
+    // The checks of both boxes, before OK and Erase.
+    bool entriesPass();
     Ui& ui_;
     Workspace& workspace_;
     QString appFolder_;
     Actions actions_;
     QDate today_;
-    bool checking_ = false;
+    LeaveChecks* checks_;
 };
 
 } // namespace rp

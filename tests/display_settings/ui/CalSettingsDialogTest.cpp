@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace rp;
@@ -398,3 +399,59 @@ TEST_F(CalSettings, HelpWithoutAViewerSaysSo) {
     d.cmdHelp->click();
     EXPECT_EQ(shown, folder.file(QStringLiteral("help/CALhlp.txt")));
 }
+
+// OK writes the record, then the kind file, and only then puts the set in force: when a write fails,
+// neither the files nor the settings in force change, and the dialog can still be closed.
+struct FailedSave {
+    const char* name;
+    const char* readOnlyFile;
+    bool chooseDefaultSet;
+    std::function<void(frmCalSettings&)> close;
+};
+
+class CalSettingsFailedSave : public CalSettings, public ::testing::WithParamInterface<FailedSave> {};
+
+TEST_P(CalSettingsFailedSave, ChangesNothingAndTheDialogStillCloses) {
+    const FailedSave& c = GetParam();
+    const QStringList names{QStringLiteral("TypeSettings.dat"), QStringLiteral("CustomSettings.dat"),
+                            QStringLiteral("DefaultSettings.dat")};
+    QList<QByteArray> before;
+    for (const QString& name : names)
+        before << settingsFile(name);
+    const DisplayValues inForce = program.display.values();
+    // Marked read-only, the file is refused to the administrator as well.
+    ASSERT_TRUE(
+        QFile::setPermissions(folder.file(QStringLiteral("settings/") + QLatin1String(c.readOnlyFile)),
+                              QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    frmCalSettings& d = open();
+    d.show();
+    if (c.chooseDefaultSet)
+        QTest::mouseClick(d.chkDefaultFonts, Qt::LeftButton);
+    else
+        typeInto(d.txtScreenDayHeight, QStringLiteral("200"));
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("frmCalSettings.cmdOK"));
+    EXPECT_EQ(ui.messages()[0].icon, Icon::Critical);
+    EXPECT_TRUE(d.isVisible());
+
+    c.close(d);
+    EXPECT_FALSE(d.isVisible()) << c.name;
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    for (const auto& m : ui.messages())
+        EXPECT_EQ(m.title, QStringLiteral("frmCalSettings.cmdOK"));
+    for (int i = 0; i < names.size(); ++i)
+        EXPECT_EQ(settingsFile(names[i]), before[i]) << names[i].toStdString();
+    EXPECT_EQ(program.display.m_chkDefaultFonts, 0);
+    EXPECT_EQ(program.display.values(), inForce);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Closings, CalSettingsFailedSave,
+    ::testing::Values(FailedSave{"Cancel", "DefaultSettings.dat", true,
+                                 [](frmCalSettings& d) { QTest::mouseClick(d.cmdCancel, Qt::LeftButton); }},
+                      FailedSave{"Escape", "DefaultSettings.dat", true,
+                                 [](frmCalSettings& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+                      FailedSave{"FrameButton", "TypeSettings.dat", false,
+                                 [](frmCalSettings& d) { d.close(); }}),
+    [](const auto& info) { return std::string(info.param.name); });

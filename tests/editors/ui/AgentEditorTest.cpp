@@ -48,11 +48,30 @@ TEST_F(EditorTest, AddWithAOneCharacterNameAddsNothing) {
     open(QStringLiteral("OneOffice"));
     const QStringList before = rows(QStringLiteral("Agents"));
     frmAgt& a = agents();
+    // The name changes while another box has the focus, so the name box's own check does not see it.
+    clickInto(a.txtMax);
     EditorTest::retype(a.txtName, QStringLiteral("M"));
     a.cmdagtadd->click();
     EXPECT_EQ(lastMessage().text, QStringLiteral("Name Required."));
     EXPECT_FALSE(a.Adding);
     EXPECT_EQ(rows(QStringLiteral("Agents")), before);
+}
+
+TEST_F(EditorTest, AFailedAddLeavesNothingForCancelAddToUndo) {
+    open(QStringLiteral("OneOffice"));
+    const QStringList before = rows(QStringLiteral("Agents"));
+    frmAgt& a = agents();
+    clickInto(a.txtIni);
+    EditorTest::retype(a.txtIni, QStringLiteral("DC")); // David Chen's initials
+    pressMnemonic(a, Qt::Key_A);
+    EXPECT_EQ(lastMessage().text, kDuplicate);
+    EXPECT_EQ(lastMessage().title, QStringLiteral("ADD"));
+    EXPECT_FALSE(a.Adding);
+    EXPECT_FALSE(a.cmdCancel->isEnabled());
+    EXPECT_TRUE(a.txtIni->hasFocus());
+    pressMnemonic(a, Qt::Key_C);
+    EXPECT_EQ(rows(QStringLiteral("Agents")), before);
+    EXPECT_EQ(a.txtName->text(), QStringLiteral("Margaret Olsen"));
 }
 
 TEST_F(EditorTest, AddedAgentIsWrittenWithItsDefaults) {
@@ -163,12 +182,15 @@ TEST_F(EditorTest, DeleteRemovesTheShownAgentAndRefusesTheLastOne) {
 TEST_F(EditorTest, OkRefusesAShortNameAndMissingInitials) {
     open(QStringLiteral("OneOffice"));
     frmAgt& a = agents();
+    // The boxes change while another box has the focus, so their own checks do not see it.
+    clickInto(a.txtMax);
     EditorTest::retype(a.txtName, QStringLiteral("M"));
     a.cmdAgtOk->click();
     EXPECT_EQ(lastMessage().text, QStringLiteral("Please enter Agent name first."));
     EXPECT_EQ(lastMessage().title, QStringLiteral("AGENT NAME"));
     EXPECT_TRUE(a.isVisible());
     EditorTest::retype(a.txtName, QStringLiteral("Margaret Olsen"));
+    clickInto(a.txtMax);
     a.txtIni->clear();
     a.cmdAgtOk->click();
     EXPECT_EQ(lastMessage().text, QStringLiteral("Please enter Agent's Initials first."));
@@ -226,6 +248,23 @@ TEST_F(EditorTest, NumberAndDateBoxesRefuseOtherKeysWithABeep) {
     QApplication::clipboard()->setText(QStringLiteral("5, 10-15; x20"));
     a.txtAALL->paste();
     EXPECT_EQ(a.txtAALL->text(), QStringLiteral("5 10-15 20"));
+}
+
+TEST_F(EditorTest, ManualSiteBoxesTakeDigitsOnlyTypedOrPasted) {
+    open(QStringLiteral("OneOffice"));
+    frmAgt& a = agents();
+    clickInto(a.txtASite1);
+    QTest::keyClicks(a.txtASite1, QStringLiteral("x"));
+    QApplication::clipboard()->setText(QStringLiteral("b"));
+    a.txtASite1->paste();
+    EXPECT_EQ(a.txtASite1->text(), QString());
+    EXPECT_EQ(ui.beeps(), 2);
+    QTest::keyClicks(a.txtASite1, QStringLiteral("4"));
+    EXPECT_EQ(a.txtASite1->text(), QStringLiteral("4"));
+    pressMnemonic(a, Qt::Key_E);
+    auto db = Database::open(folder.file(QStringLiteral("floor.mdb")));
+    auto agentsTable = db->openTable(QStringLiteral("Agents"));
+    EXPECT_EQ(agentsTable->field(QStringLiteral("fdManSite1")), QVariant(qlonglong(4)));
 }
 
 TEST_F(EditorTest, ManualBoxesTurnSlotLettersIntoCapitals) {

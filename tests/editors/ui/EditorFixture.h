@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../../support/WidgetDriving.h"
 #include "../../workspace/ui/SessionFixture.h"
 #include "editors/ui/EditorWindows.h"
 #include "editors/ui/EntryBox.h"
@@ -10,6 +11,7 @@
 #include "platform/Database.h"
 #include "platform/qt/DatePicker.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -45,6 +47,9 @@ protected:
         window().execDialog = [this](QDialog& d) {
             ++dialogsShown;
             d.show();
+            // The dialog takes the keyboard, as a modal one does, so that focus moves and mnemonics work.
+            d.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
             if (answerDialog)
                 answerDialog(d);
             return d.result();

@@ -1,9 +1,11 @@
 // The site editor driven through the main window: site numbers, the nine-site limit, deletion with the
 // site's times files, entry rules and holiday date picking.
 #include "EditorFixture.h"
+#include "editors/SlotTimesFile.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 
 using namespace rp;
 using namespace rp::test;
@@ -90,6 +92,74 @@ TEST_F(EditorTest, DeletingASiteRemovesOnlyItsTimesFiles) {
     EXPECT_EQ(s.lstSiteClick->count(), 3);
 }
 
+TEST_F(EditorTest, AFailedSiteAddLeavesNothingForCancelAddToUndo) {
+    open(QStringLiteral("OneOffice"),
+         siteSql(2, "East") +
+             QStringLiteral("CREATE TRIGGER refuse_bad BEFORE UPDATE ON Sites "
+                            "WHEN NEW.fdSName = 'Bad' BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
+    const QStringList before = rows(QStringLiteral("Sites"));
+    frmSite& s = sites();
+    EditorTest::retype(s.txtSiteName, QStringLiteral("Bad"));
+    pressMnemonic(s, Qt::Key_A);
+    EXPECT_EQ(lastMessage().text, QStringLiteral("Error refused"));
+    EXPECT_EQ(lastMessage().title, QStringLiteral("ADD"));
+    EXPECT_FALSE(s.Adding);
+    EXPECT_FALSE(s.cmdCancel->isEnabled());
+    pressMnemonic(s, Qt::Key_C);
+    EXPECT_EQ(rows(QStringLiteral("Sites")), before);
+}
+
+TEST_F(EditorTest, DeleteRemovesTheRecordFirstThenTheFilesOfItsStoredName) {
+    open(QStringLiteral("OneOffice"),
+         siteSql(2, "East") + siteSql(3, "North") +
+             QStringLiteral("CREATE TRIGGER keep_north BEFORE DELETE ON Sites WHEN OLD.fdSName = 'North' "
+                            "BEGIN SELECT RAISE(ABORT, 'locked'); END;"));
+    for (const char* f : {"2_East_Mon.dat", "2_East_Sat.dat", "3_North_Mon.dat"})
+        folder.write(QStringLiteral("Times/") + QLatin1String(f), QByteArray(122, ' '));
+    frmSite& s = sites();
+    EditorTest::clickEntry(s.lstSiteClick, QStringLiteral("East"));
+    clickInto(s.txtSiteName);
+    EditorTest::retype(s.txtSiteName, QStringLiteral("Eastern")); // typed, never stored
+    pressMnemonic(s, Qt::Key_D);
+    EXPECT_FALSE(folder.exists(QStringLiteral("Times/2_East_Mon.dat")));
+    EXPECT_FALSE(folder.exists(QStringLiteral("Times/2_East_Sat.dat")));
+    EXPECT_EQ(rows(QStringLiteral("Sites")).size(), 2);
+    // A record the table keeps keeps its files.
+    EditorTest::clickEntry(s.lstSiteClick, QStringLiteral("North"));
+    pressMnemonic(s, Qt::Key_D);
+    EXPECT_EQ(lastMessage().text, QStringLiteral("Error: 3146. locked."));
+    EXPECT_EQ(lastMessage().title, QStringLiteral("cmdSiteDelete"));
+    EXPECT_TRUE(folder.exists(QStringLiteral("Times/3_North_Mon.dat")));
+    EXPECT_EQ(rows(QStringLiteral("Sites")).size(), 2);
+}
+
+TEST_F(EditorTest, RenamingASiteTakesItsTimesFilesAlongOrLeavesThemAll) {
+    open(QStringLiteral("OneOffice"), siteSql(2, "East"));
+    for (int d = 1; d <= 7; ++d)
+        folder.write(QStringLiteral("Times/1_Main Office_%1.dat").arg(TimesDayName(d)),
+                     QByteArray(122, char('0' + d)));
+    folder.write(QStringLiteral("Times/2_East_Mon.dat"), "Mon");
+    folder.write(QStringLiteral("Times/2_East_Tues.dat"), "Tues");
+    ASSERT_TRUE(
+        QDir(folder.file(QStringLiteral("Times"))).mkpath(QStringLiteral("2_West_Tues.dat/in the way")));
+    frmSite& s = sites();
+    EditorTest::retype(s.txtSiteName, QStringLiteral("Head Office"));
+    pressMnemonic(s, Qt::Key_N); // writes the site
+    for (int d = 1; d <= 7; ++d) {
+        EXPECT_FALSE(folder.exists(QStringLiteral("Times/1_Main Office_%1.dat").arg(TimesDayName(d))));
+        EXPECT_EQ(folder.read(QStringLiteral("Times/1_Head Office_%1.dat").arg(TimesDayName(d))),
+                  QByteArray(122, char('0' + d)));
+    }
+    // A Tuesday file that cannot take the new name keeps every file under the old one.
+    ASSERT_EQ(s.txtSiteName->text(), QStringLiteral("East"));
+    EditorTest::retype(s.txtSiteName, QStringLiteral("West"));
+    pressMnemonic(s, Qt::Key_P);
+    EXPECT_EQ(lastMessage().title, QStringLiteral("frmSite.RenameSiteTimes"));
+    EXPECT_EQ(folder.read(QStringLiteral("Times/2_East_Mon.dat")), QByteArray("Mon"));
+    EXPECT_EQ(folder.read(QStringLiteral("Times/2_East_Tues.dat")), QByteArray("Tues"));
+    EXPECT_FALSE(folder.exists(QStringLiteral("Times/2_West_Mon.dat")));
+}
+
 TEST_F(EditorTest, TheOnlySiteCannotBeDeletedAndKeepsItsTimes) {
     open(QStringLiteral("OneOffice"));
     folder.write(QStringLiteral("Times/1_Main Office_Mon.dat"), QByteArray(122, ' '));
@@ -121,28 +191,30 @@ TEST_F(EditorTest, SiteNameAllowsOnlyLettersDigitsAndBlanks) {
 TEST_F(EditorTest, LinkSlotAndHolidayBoxes) {
     open(QStringLiteral("OneOffice"));
     frmSite& s = sites();
-    s.txtSLink->clear();
-    QTest::keyClicks(s.txtSLink, QStringLiteral("1b"));
+    clickInto(s.txtSLink);
+    EditorTest::retype(s.txtSLink, QStringLiteral("1b"));
     EXPECT_EQ(s.txtSLink->text(), QStringLiteral("B"));
-    s.txtSLink->clear();
-    s.txtSLink_LostFocus();
+    EditorTest::retype(s.txtSLink, QString());
+    QTest::keyClick(s.txtSLink, Qt::Key_Tab); // on to the first slot box
     EXPECT_EQ(s.txtSLink->text(), QStringLiteral(" "));
-    s.txtSlot[0]->clear();
-    s.txtSlot_LostFocus(0);
+    EditorTest::retype(s.txtSlot[0], QString());
+    QTest::keyClick(s.txtSlot[0], Qt::Key_Tab);
     EXPECT_EQ(s.txtSlot[0]->text(), QStringLiteral("0"));
     EditorTest::retype(s.txtSlot[0], QStringLiteral("3"));
     EXPECT_EQ(s.txtSlot[0]->text(), QStringLiteral("3")) << "a count outside the range is kept as typed";
+    clickInto(s.txtHoliday);
     s.txtHoliday->setText(QString(24, QLatin1Char('1')));
     s.txtHoliday->end(false);
     QTest::keyClick(s.txtHoliday, Qt::Key_2);
     EXPECT_EQ(lastMessage().text,
               QStringLiteral("Site holiday entry is limited to a length of 24 characters"));
     EXPECT_EQ(s.txtHoliday->text().size(), 24);
-    s.txtHoliday->setText(QStringLiteral("25 40"));
-    EXPECT_FALSE(s.txtHoliday_LostFocus());
+    EditorTest::retype(s.txtHoliday, QStringLiteral("25 40"));
+    pressMnemonic(s, Qt::Key_N);
     EXPECT_EQ(lastMessage().title, QStringLiteral("Date entry error"));
-    s.cmdSiteNext->click();
-    s.cmdSiteOk->click();
+    EditorTest::retype(s.txtHoliday, QStringLiteral("25"));
+    pressMnemonic(s, Qt::Key_N);
+    pressMnemonic(s, Qt::Key_E);
     EXPECT_TRUE(rows(QStringLiteral("Sites")).first().contains(QStringLiteral("|3|")))
         << "slot count written";
 }
@@ -175,10 +247,15 @@ TEST_F(EditorTest, HolidayCalendarTakesClicksUpToSeventyFourCharacters) {
 TEST_F(EditorTest, MovingWithAShortSiteNameIsRefused) {
     open(QStringLiteral("TwoOfficeA"));
     frmSite& s = sites();
+    // The name changes while another box has the focus, so the name box's own check does not see it.
+    clickInto(s.txtSLink);
     EditorTest::retype(s.txtSiteName, QStringLiteral("D"));
     s.cmdSiteNext->click();
     EXPECT_EQ(lastMessage().text, QStringLiteral("Please enter site name first."));
     EXPECT_EQ(s.txtSiteNum->text(), QStringLiteral("1"));
-    EXPECT_FALSE(s.txtSiteName_LostFocus());
+    ASSERT_TRUE(s.txtSiteName->hasFocus());
+    QTest::keyClick(s.txtSiteName, Qt::Key_Tab);
     EXPECT_EQ(lastMessage().text, QStringLiteral("Please enter SITE NAME"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(s.txtSiteName->hasFocus()) << "the focus comes back to the name box";
 }

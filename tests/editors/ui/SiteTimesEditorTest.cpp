@@ -4,6 +4,8 @@
 #include "editors/SlotTimesFile.h"
 
 #include <QCheckBox>
+#include <QDirIterator>
+#include <unistd.h>
 
 using namespace rp;
 using namespace rp::test;
@@ -147,3 +149,101 @@ TEST_F(SiteTimesTest, LettersTheSiteUsesOnTheDayAreMarked) {
     EXPECT_TRUE(t.letterInUse(6));
     t.cmdCancel->click();
 }
+
+TEST_F(SiteTimesTest, ShownAgainItStartsOnSundayAndTheFirstSite) {
+    open(QStringLiteral("TwoOfficeA"));
+    frmSiteTimes& t = openTimes();
+    EditorTest::clickEntry(t.lstSiteNames, QStringLiteral("2_Lakeside"));
+    EditorTest::clickEntry(t.lstDays, QStringLiteral("Tues"));
+    QTest::keyClicks(t.txtTime[0], QStringLiteral("8-9"));
+    QTest::mouseClick(t.cmdCancel, Qt::LeftButton);
+    ASSERT_FALSE(t.isVisible());
+    t.show();
+    EXPECT_EQ(t.lstSiteNames->currentRow(), 0);
+    EXPECT_EQ(t.lstDays->currentRow(), 0);
+    EXPECT_EQ(t.TimesFile, timesFile("1_Downtown_Sun.dat"));
+    EXPECT_EQ(t.txtTime[0]->text(), QString());
+    EXPECT_FALSE(t.TimesChanged);
+    EXPECT_TRUE(ui.messages().empty()) << "cancelled changes are not offered for saving";
+}
+
+TEST_F(SiteTimesTest, TimesFilesTakeTheSiteNameWithoutItsTrailingBlanks) {
+    open(QStringLiteral("OneOffice"), QStringLiteral("UPDATE Sites SET fdSName = 'Main Office ';"));
+    frmSiteTimes& t = openTimes();
+    QTest::keyClicks(t.txtTime[0], QStringLiteral("9-11"));
+    QTest::mouseClick(t.cmdOK, Qt::LeftButton);
+    EXPECT_TRUE(folder.exists(QStringLiteral("Times/1_Main Office_Sun.dat")));
+    // The calendar reads the same file.
+    click("cmdGenerate");
+    EXPECT_TRUE(control().CellText(QDate(2027, 1, 3)).contains(QStringLiteral("9-11")))
+        << control().CellText(QDate(2027, 1, 3)).toStdString();
+}
+
+// A times file the screen cannot show is reported when its day is selected and left as it is.
+struct UnshownFile {
+    const char* name;
+    const char* sqlBefore;
+    const char* text;
+    const char* title;
+};
+
+class UnshownTimesFileTest : public SiteTimesTest, public ::testing::WithParamInterface<UnshownFile> {
+protected:
+    // Every entry of the Times folder with its content.
+    QStringList timesFolder() {
+        QStringList out;
+        QDirIterator it(folder.file(QStringLiteral("Times")), QDir::AllEntries | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QFile f(path);
+            out << path + QLatin1Char('=') +
+                       (it.fileInfo().isFile() && f.open(QIODevice::ReadOnly) ? f.readAll()
+                                                                              : QByteArray("?"));
+        }
+        out.sort();
+        return out;
+    }
+};
+
+TEST_P(UnshownTimesFileTest, IsReportedAndLeftAlone) {
+    const UnshownFile& c = GetParam();
+    open(QStringLiteral("OneOffice"), QLatin1String(c.sqlBefore));
+    const QString sunday = timesFile("1_Main Office_Sun.dat");
+    if (QLatin1String(c.name) == QLatin1String("folder")) {
+        ASSERT_TRUE(QDir().mkpath(sunday));
+    } else if (QLatin1String(c.name) == QLatin1String("unreadable")) {
+        WriteSiteTimes(sunday, true, texts({"9-11"}));
+        ASSERT_TRUE(QFile::setPermissions(sunday, QFile::WriteOwner));
+    }
+    const QStringList before = timesFolder();
+    frmSiteTimes& t = openTimes();
+    ASSERT_EQ(ui.messages().size(), 1u) << ui.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(lastMessage().text, QLatin1String(c.text));
+    EXPECT_EQ(lastMessage().title, QLatin1String(c.title));
+    EXPECT_EQ(lastMessage().icon, Icon::Information);
+    EXPECT_FALSE(t.txtTime[0]->isEnabled());
+    EXPECT_FALSE(t.chkUseTimes->isEnabled());
+    QTest::mouseClick(t.cmdOK, Qt::LeftButton);
+    EXPECT_FALSE(t.isVisible());
+    EXPECT_EQ(timesFolder(), before);
+    EXPECT_EQ(ui.messages().size(), 1u);
+}
+
+namespace {
+std::vector<UnshownFile> unshownFiles() {
+    std::vector<UnshownFile> cases{
+        {"folder", "", "Error #: 75 - Path/File access error.", "lstSiteNames_Click"},
+        {"name", "UPDATE Sites SET fdSName = 'Main/Office';",
+         "Sorry, this character is not allowed to be used in the name.", "Bad Character"}};
+    // The administrator reads any file, so a missing read permission fails only for other users.
+    if (geteuid() != 0)
+        cases.push_back({"unreadable", "", "Error #: 70 - Permission denied.", "lstSiteNames_Click"});
+    return cases;
+}
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(SiteTimes, UnshownTimesFileTest, ::testing::ValuesIn(unshownFiles()),
+                         [](const ::testing::TestParamInfo<UnshownFile>& info) {
+                             return std::string(info.param.name);
+                         });

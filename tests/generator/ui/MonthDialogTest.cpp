@@ -9,7 +9,10 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <algorithm>
 
 using namespace rp;
 using namespace rp::test;
@@ -49,6 +52,14 @@ protected:
     }
     QString database() const { return folder.file(QStringLiteral("floor.mdb")); }
 };
+
+// The ways of starting OK without leaving the year box.
+struct OkRoute {
+    const char* name;
+    std::function<void(frmMoYr&)> start;
+};
+
+class MonthDialogOkRoute : public MonthDialog, public ::testing::WithParamInterface<OkRoute> {};
 
 } // namespace
 
@@ -271,3 +282,41 @@ TEST_F(MonthDialog, ReadOnlyOfficeGivesTheAccessMessageAndChangesNothing) {
     QFile::setPermissions(database(), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(folder.read(QStringLiteral("floor.mdb")), before);
 }
+
+// Leaving a changed year empties the month, also when OK is started from the keyboard while the year is
+// still being typed; the message shows once.
+TEST_P(MonthDialogOkRoute, ChangedYearBeingTypedEmptiesTheMonthFirst) {
+    ui.answer(Answer::No);
+    openMonth([this](frmMoYr& d) {
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        QTest::mouseClick(d.cboYear->lineEdit(), Qt::LeftButton);
+        QTest::keyClick(d.cboYear, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(d.cboYear, QStringLiteral("2028"));
+        GetParam().start(d);
+        EXPECT_EQ(ui.texts(), (QStringList{QStringLiteral("Year changed, please check your month entry"),
+                                           QStringLiteral("Please enter proper Month and Year")}));
+        EXPECT_TRUE(d.isVisible());
+        QTest::mouseClick(d.cboMonth->lineEdit(), Qt::LeftButton);
+        EXPECT_EQ(ui.messages().size(), 2u) << "leaving the year again says nothing more";
+        QTest::keyClicks(d.cboMonth, QStringLiteral("3"));
+        GetParam().start(d);
+        EXPECT_FALSE(d.isVisible());
+    });
+    ASSERT_EQ(ui.messages().size(), 4u);
+    EXPECT_EQ(ui.messages()[2].title, QStringLiteral("MONTH / YEAR CHANGED"));
+    EXPECT_EQ(monthFile().month, 3);
+    EXPECT_EQ(monthFile().year, 2028);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, MonthDialogOkRoute,
+    ::testing::Values(OkRoute{"Mnemonic",
+                              [](frmMoYr& d) {
+                                  // A mnemonic holds its button down for a moment and then clicks it.
+                                  QTest::keyClick(&d, Qt::Key_O, Qt::AltModifier);
+                                  EXPECT_TRUE(QTest::qWaitFor([&] { return !d.cmdMoOK->isDown(); }));
+                              }},
+                      OkRoute{"Enter", [](frmMoYr& d) { QTest::keyClick(d.focusWidget(), Qt::Key_Return); }}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -87,14 +87,6 @@ TEST_F(MonthCalendarGrid, TextsAndColoursAreKeptPerDateAndClearedTogether) {
     EXPECT_EQ(calendar.DayBackColor(day), -1);
 }
 
-TEST_F(MonthCalendarGrid, AppearanceValuesAreStoredAndUnknownOnesReadInvalid) {
-    calendar.setAppearance(32, 0xC0FFFF);
-    calendar.setAppearance(56, 1);
-    EXPECT_EQ(calendar.appearance(32).toInt(), 0xC0FFFF);
-    EXPECT_EQ(calendar.appearance(56).toInt(), 1);
-    EXPECT_FALSE(calendar.appearance(999).isValid());
-}
-
 TEST_F(MonthCalendarGrid, BackColoursAreDrawnInTheirCells) {
     showMonth(2027, 1);
     calendar.setAppearance(32, 0xFFFFFF);    // weekdays white

@@ -10,7 +10,9 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace rp::test {
@@ -18,7 +20,7 @@ namespace rp::test {
 // A program folder with an example office as floor.mdb, the main window on it, dialogs answered by
 // the test, and a fixed agent rotation.
 class SessionTest : public ::testing::Test {
-protected:
+public:
     void startWith(const QString& example, int month = 1, int year = 2027) {
         const QString source =
             buildResources() + QStringLiteral("/Examples/") + example + QStringLiteral(".mdb");
@@ -54,6 +56,17 @@ protected:
         ASSERT_NE(b, nullptr) << button;
         ASSERT_TRUE(b->isEnabled()) << button;
         b->click();
+    }
+
+    // Opens the day's editor with a double-click and types the text into it, as a user does; the editor
+    // stays open with the keyboard.
+    void typeIntoDay(const QDate& date, const QString& text) {
+        control().ensureDateVisible(date);
+        QTest::mouseDClick(&control(), Qt::LeftButton, {}, control().cellRect(date).center());
+        auto* editor = control().findChild<QPlainTextEdit*>(QStringLiteral("dayEditor"));
+        ASSERT_NE(editor, nullptr);
+        ASSERT_TRUE(control().isEditing());
+        QTest::keyClicks(editor, text);
     }
 
     ScriptedUi ui;

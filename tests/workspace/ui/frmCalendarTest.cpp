@@ -1,3 +1,4 @@
+#include "../../support/WidgetDriving.h"
 #include "SessionFixture.h"
 #include "model/CalendarFiles.h"
 #include "workspace/ui/frmComments.h"
@@ -9,6 +10,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <cctype>
 
 using namespace rp;
 using namespace rp::test;
@@ -71,35 +73,115 @@ TEST_F(SessionTest, NextSiteStaysDisabledWithOneCalendar) {
 
 TEST_F(SessionTest, EditingADayShowsTheReportNoteOnceAndKeepsTheText) {
     startWith(QStringLiteral("OneOffice"));
-    // An edit of the personal calendar shows no note.
-    window().ctCalendar1_DayEditRequested(QDate(2027, 1, 5));
-    auto* editor = control().findChild<QPlainTextEdit*>(QStringLiteral("dayEditor"));
-    ASSERT_NE(editor, nullptr);
-    editor->setPlainText(QStringLiteral("Dentist"));
-    control().setFocus();
-    editor->clearFocus();
-    QApplication::processEvents();
+    // An edit of the personal calendar shows no note; Tab ends it and keeps the typed text.
+    typeIntoDay(QDate(2027, 1, 5), QStringLiteral("Dentist"));
+    QTest::keyClick(control().findChild<QPlainTextEdit*>(QStringLiteral("dayEditor")), Qt::Key_Tab);
+    EXPECT_FALSE(control().isEditing());
+    EXPECT_EQ(control().CellText(QDate(2027, 1, 5)), QStringLiteral("Dentist"));
     EXPECT_TRUE(ui.messages().empty());
 
     click("cmdGenerate");
-    window().ctCalendar1_DayEditRequested(QDate(2027, 1, 6));
-    window().ctCalendar1_DayEditRequested(QDate(2027, 1, 7));
+    typeIntoDay(QDate(2027, 1, 6), QStringLiteral("x"));
+    typeIntoDay(QDate(2027, 1, 7), QStringLiteral("y"));
     EXPECT_EQ(messageTitles(ui).count(QStringLiteral("Report Also")), 1);
     EXPECT_TRUE(session->workspace.state.EditDay);
+    EXPECT_TRUE(control().CellText(QDate(2027, 1, 6)).endsWith(QLatin1Char('x')))
+        << "opening the next day's editor keeps the first one's text";
 }
 
-TEST_F(SessionTest, DayEditEndedStoresTheEditorsText) {
+TEST_F(SessionTest, EmptyingADayInTheEditorClearsIt) {
     startWith(QStringLiteral("OneOffice"));
     const QDate day(2027, 1, 12);
     control().setCellText(day, QStringLiteral("old"));
-    window().ctCalendar1_DayEditRequested(day);
+    typeIntoDay(day, QString());
     auto* editor = control().findChild<QPlainTextEdit*>(QStringLiteral("dayEditor"));
-    ASSERT_NE(editor, nullptr);
-    editor->setPlainText(QString());
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Delete);
     QTest::keyClick(editor, Qt::Key_Tab);
-    editor->clearFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(control().CellText(day), QString()) << "emptying a day clears it";
+    EXPECT_EQ(control().CellText(day), QString());
+}
+
+// Every way of leaving, saving or switching the calendar keeps a day still being typed.
+struct DayEditRoute {
+    const char* name;
+    std::function<void(SessionTest&, ScriptedUi&)> use;
+    friend void PrintTo(const DayEditRoute& r, std::ostream* os) { *os << r.name; }
+};
+
+class OpenDayEditTest : public SessionTest, public ::testing::WithParamInterface<DayEditRoute> {};
+
+TEST_P(OpenDayEditTest, TheTypedDayReachesThePersonalFile) {
+    startWith(QStringLiteral("OneOffice"));
+    showActive(window());
+    typeIntoDay(QDate(2027, 1, 20), QStringLiteral("Open house"));
+    GetParam().use(*this, ui);
+    EXPECT_TRUE(folder.read(QStringLiteral("Personal/12027.txt")).contains("Open house~\r\n"))
+        << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, OpenDayEditTest,
+    ::testing::Values(DayEditRoute{"frame close button",
+                                   [](SessionTest& t, ScriptedUi& ui) {
+                                       ui.answer(Answer::No);
+                                       ui.answer(Answer::Ok);
+                                       t.window().close();
+                                   }},
+                      DayEditRoute{"Exit by its mnemonic",
+                                   [](SessionTest& t, ScriptedUi& ui) {
+                                       ui.answer(Answer::No);
+                                       ui.answer(Answer::Ok);
+                                       pressMnemonic(t.window(), Qt::Key_E);
+                                   }},
+                      DayEditRoute{"File | Exit",
+                                   [](SessionTest& t, ScriptedUi& ui) {
+                                       ui.answer(Answer::No);
+                                       ui.answer(Answer::Ok);
+                                       t.window().mnuExit->trigger();
+                                   }},
+                      DayEditRoute{"Personal by its mnemonic, then OK",
+                                   [](SessionTest& t, ScriptedUi&) {
+                                       t.answerDialog = [](QDialog& d) {
+                                           d.show();
+                                           static_cast<frmPersonalCalendar&>(d).cmdLoad->click();
+                                       };
+                                       pressMnemonic(t.window(), Qt::Key_P);
+                                       EXPECT_EQ(t.control().CellText(QDate(2027, 1, 20)),
+                                                 QStringLiteral("Open house"));
+                                   }},
+                      DayEditRoute{"Generate",
+                                   [](SessionTest& t, ScriptedUi&) { t.window().cmdGenerate->click(); }},
+                      DayEditRoute{"Save", [](SessionTest& t, ScriptedUi&) { t.window().cmdSave->click(); }}),
+    [](const auto& info) {
+        std::string n = info.param.name;
+        for (char& c : n)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return n;
+    });
+
+// A month file that cannot be read is reported and never saved over, until the user edits a day of it.
+TEST_F(SessionTest, ADamagedPersonalMonthIsReportedAndKeptUntilEdited) {
+    const QByteArray damaged = "46385\r\nnot a number\r\n\r\n\r\nBoard meeting~\r\n";
+    folder.write(QStringLiteral("Personal/12027.txt"), damaged);
+    startWith(QStringLiteral("OneOffice"));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Type mismatch = 13"));
+    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("frmCalendar.GetSavedSchedulePersonal"));
+
+    click("cmdSave");
+    click("cmdGenerate");
+    EXPECT_EQ(folder.read(QStringLiteral("Personal/12027.txt")), damaged);
+
+    answerDialog = [](QDialog& d) {
+        d.show();
+        static_cast<frmPersonalCalendar&>(d).cmdLoad->click();
+    };
+    click("cmdPersonal");
+    EXPECT_EQ(messageTitles(ui).count(QStringLiteral("frmCalendar.GetSavedSchedulePersonal")), 2);
+    typeIntoDay(QDate(2027, 1, 4), QStringLiteral("New plan"));
+    click("cmdSave");
+    EXPECT_TRUE(folder.read(QStringLiteral("Personal/12027.txt")).contains("New plan~\r\n"));
 }
 
 TEST_F(SessionTest, PersonalTextsSurviveAGeneration) {
@@ -202,8 +284,7 @@ TEST_F(SessionTest, SaveOnThePersonalCalendarExplainsAndSaves) {
 
 TEST_F(SessionTest, PrintingAGeneratedCalendarCarriesTitleCommentAndDayTexts) {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
+    ASSERT_FALSE(pdftotext.isEmpty()) << "scripts/setup-deps.sh installs poppler-utils";
     startWith(QStringLiteral("OneOffice"));
     click("cmdGenerate");
     const QString pdf = folder.file(QStringLiteral("print.pdf"));
