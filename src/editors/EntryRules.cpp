@@ -1,5 +1,6 @@
 #include "editors/EntryRules.h"
 
+#include "model/EntrySyntax.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -13,10 +14,6 @@ bool isDigit(QChar c, char low = '0') {
 }
 bool isEnter(QChar c) {
     return c == QChar(kEnterChar);
-}
-bool isAsciiLetter(QChar c) {
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-           (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
 }
 bool isQuote(QChar c) {
     return c == QLatin1Char('\'') || c == QLatin1Char('"');
@@ -63,8 +60,7 @@ KeyOutcome AnyKey(QChar c) {
 }
 
 KeyOutcome SiteNameKey(QChar c) {
-    return isAsciiLetter(c) || isDigit(c) || c == QLatin1Char(' ') ? KeyOutcome::pass(c)
-                                                                   : KeyOutcome::blank();
+    return IsSiteNameCharacter(c) ? KeyOutcome::pass(c) : KeyOutcome::blank();
 }
 
 KeyOutcome SiteLinkKey(QChar c) {
@@ -76,11 +72,6 @@ KeyOutcome SiteLinkKey(QChar c) {
 
 KeyOutcome SlotCountKey(QChar c) {
     return MaxTimesKey(c);
-}
-
-bool IsValidSiteName(const QString& name) {
-    return std::all_of(name.begin(), name.end(),
-                       [](QChar c) { return SiteNameKey(c).kind == KeyOutcome::Kind::Pass; });
 }
 
 FilteredText FilterInsertion(const QString& inserted, KeyRule rule, int room) {

@@ -37,8 +37,6 @@ KeyOutcome AnyKey(QChar c);           // everything passes
 KeyOutcome SiteNameKey(QChar c);  // letters a-z, A-Z, digits, blank; anything else becomes a blank
 KeyOutcome SiteLinkKey(QChar c);  // A to Z (a to z become capitals), Enter
 KeyOutcome SlotCountKey(QChar c); // 0 to 9, Enter
-// Whether every character of a site name is one the name box lets in (letters, digits, blanks).
-bool IsValidSiteName(const QString& name);
 
 // An insertion (typed or pasted) as a box takes it: each character through the rule, line ends that pass
 // dropped (the boxes hold one line), and cut to room characters when room >= 0.

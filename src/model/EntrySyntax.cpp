@@ -3,6 +3,8 @@
 #include "platform/Text.h"
 #include "platform/Ui.h"
 
+#include <algorithm>
+
 namespace rp {
 
 namespace {
@@ -13,7 +15,9 @@ constexpr QChar kDash = QLatin1Char('-');
 // as "1-999999999" must not exhaust memory.
 constexpr qint64 kMaxRangeLength = 10000;
 
-bool isSlotLetter(QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('H'); }
+bool isSlotLetter(QChar c) {
+    return c >= QLatin1Char('A') && c <= QLatin1Char('H');
+}
 
 bool isAllDigits(const QString& s) {
     if (s.isEmpty())
@@ -136,7 +140,9 @@ QString AppendDay(const QString& fieldText, int day) {
     return fieldText + kBlank + QString::number(day);
 }
 
-QString dateListErrorText() { return QStringLiteral("Check the dates entered"); }
+QString dateListErrorText() {
+    return QStringLiteral("Check the dates entered");
+}
 
 QString manualListErrorText() {
     return QStringLiteral("       CHECK THE FOLLOWING:\r\n\r\n"
@@ -193,6 +199,15 @@ bool CheckManualList(QString& field, Ui& ui) {
     if (!ok)
         ui.message(manualListErrorText(), QStringLiteral("can ONLY work Error"), Icon::None, Buttons::Ok);
     return ok;
+}
+
+bool IsSiteNameCharacter(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u' ';
+}
+
+bool IsValidSiteName(const QString& name) {
+    return std::all_of(name.begin(), name.end(), IsSiteNameCharacter);
 }
 
 } // namespace rp

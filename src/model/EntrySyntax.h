@@ -37,6 +37,10 @@ QString AppendDay(const QString& fieldText, int day);
 
 // The editors' checks when a field is left. An empty field is set to one blank and passes. A failing
 // check shows its message and returns false; the caller puts the focus back.
+// Site names hold ASCII letters, digits and blanks only, so that they can name the site's files.
+bool IsSiteNameCharacter(QChar c);
+bool IsValidSiteName(const QString& name);
+
 bool CheckDateList(QString& field, Ui& ui);
 bool CheckManualList(QString& field, Ui& ui);
 

@@ -8,10 +8,10 @@ namespace rp {
 namespace office {
 
 QStringList agentFields() {
-    return {QStringLiteral("fdName"),   QStringLiteral("fdInitial"),  QStringLiteral("fdMaxTimes"),
-            QStringLiteral("fdAssigned"), QStringLiteral("fdOffAll"), QStringLiteral("fdOffAM"),
-            QStringLiteral("fdOffPM1"), QStringLiteral("fdOffPM2"),   QStringLiteral("fdManOn1"),
-            QStringLiteral("fdManSite1"), QStringLiteral("fdManOn2"), QStringLiteral("fdManSite2")};
+    return {QStringLiteral("fdName"),     QStringLiteral("fdInitial"), QStringLiteral("fdMaxTimes"),
+            QStringLiteral("fdAssigned"), QStringLiteral("fdOffAll"),  QStringLiteral("fdOffAM"),
+            QStringLiteral("fdOffPM1"),   QStringLiteral("fdOffPM2"),  QStringLiteral("fdManOn1"),
+            QStringLiteral("fdManSite1"), QStringLiteral("fdManOn2"),  QStringLiteral("fdManSite2")};
 }
 
 QStringList siteFields() {
@@ -54,35 +54,8 @@ QString schemaSql() {
 
 } // namespace office
 
-void CreateOfficeDatabase(const QString& path) { Database::create(path, office::schemaSql()); }
-
-QString DatabaseAccessMessageText(const QString& databasePath) {
-    const QStringList lines{
-        QStringLiteral("The database file cannot be accessed.       "),
-        QStringLiteral("The file's properties may be set to 'Read-only'.   "),
-        QStringLiteral("This can happen as a result of using a CD to "),
-        QStringLiteral("copy or transfer the file.  "),
-        QString(),
-        QStringLiteral("To check and remove the 'Read-only' property: "),
-        QString(),
-        QStringLiteral("The file's name and path is %1.   ").arg(databasePath),
-        QStringLiteral("Locate the file, right click on the file, choose "),
-        QStringLiteral("'Properties', then uncheck the 'Read-only' box. "),
-        QString(),
-        QStringLiteral("If the file is not read only, ask your system "),
-        QStringLiteral("administrator about your permissions to access "),
-        QStringLiteral("this file, or contact us using the help menu."),
-        QString(),
-        QStringLiteral("This program will now exit."),
-    };
-    return lines.join(QStringLiteral("\r\n"));
-}
-
-void ShowDatabaseAccessMessage(Ui& ui, const QString& databasePath) {
-    ui.setBusy(false);
-    ui.message(DatabaseAccessMessageText(databasePath), kDatabaseAccessTitle, Icon::Critical, Buttons::Ok);
-    ui.endProgram();
-    throw ProgramEnded{};
+void CreateOfficeDatabase(const QString& path) {
+    Database::create(path, office::schemaSql());
 }
 
 QString textField(const Recordset& rs, const QString& name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Database.h"
+#include "platform/ErrorReport.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,12 +22,6 @@ QString schemaSql();
 
 // Creates a new, empty office database file.
 void CreateOfficeDatabase(const QString& path);
-
-// The one text shown whenever the office database cannot be accessed; it names the file in use.
-QString DatabaseAccessMessageText(const QString& databasePath);
-inline const QString kDatabaseAccessTitle = QStringLiteral("See Latest Help for more information");
-// Shows that message, ends the program and throws ProgramEnded.
-[[noreturn]] void ShowDatabaseAccessMessage(Ui& ui, const QString& databasePath);
 
 // Field values as the program's readers take them: text trimmed of blanks, Null as empty.
 QString textField(const Recordset& rs, const QString& name);

@@ -1,6 +1,6 @@
 #include "workspace/Rendering.h"
 
-#include "editors/SlotTimesFile.h"
+#include "model/SlotTimesFile.h"
 #include "model/ScheduleState.h"
 #include "platform/Calendar.h"
 #include "platform/Ui.h"

@@ -1,7 +1,7 @@
 #include "workspace/Rendering.h"
 
 #include "../support/TestFolder.h"
-#include "editors/SlotTimesFile.h"
+#include "model/SlotTimesFile.h"
 #include "model/ScheduleState.h"
 #include "platform/ScriptedUi.h"
 

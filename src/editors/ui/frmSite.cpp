@@ -1,6 +1,6 @@
 #include "editors/ui/frmSite.h"
 
-#include "editors/SlotTimesFile.h"
+#include "model/SlotTimesFile.h"
 #include "editors/ui/EditorSupport.h"
 #include "editors/ui/EntryBox.h"
 #include "model/EntrySyntax.h"

@@ -1,7 +1,7 @@
 #include "editors/ui/frmSiteTimes.h"
 
 #include "editors/EntryRules.h"
-#include "editors/SlotTimesFile.h"
+#include "model/SlotTimesFile.h"
 #include "editors/ui/EditorSupport.h"
 #include "model/OfficeDatabase.h"
 #include "model/Program.h"

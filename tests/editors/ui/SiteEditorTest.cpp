@@ -1,7 +1,7 @@
 // The site editor driven through the main window: site numbers, the nine-site limit, deletion with the
 // site's times files, entry rules and holiday date picking.
 #include "EditorFixture.h"
-#include "editors/SlotTimesFile.h"
+#include "model/SlotTimesFile.h"
 
 #include <QApplication>
 #include <QClipboard>

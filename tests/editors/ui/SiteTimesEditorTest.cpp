@@ -1,7 +1,7 @@
 // The site times editor: the times files of each site and weekday, the save question, the day-copy
 // buttons and the letters a site uses on the chosen weekday.
 #include "EditorFixture.h"
-#include "editors/SlotTimesFile.h"
+#include "model/SlotTimesFile.h"
 
 #include <QCheckBox>
 #include <QDirIterator>

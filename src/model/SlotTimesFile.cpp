@@ -1,6 +1,6 @@
-#include "editors/SlotTimesFile.h"
+#include "model/SlotTimesFile.h"
 
-#include "editors/EntryRules.h"
+#include "model/EntrySyntax.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 

@@ -1,5 +1,5 @@
 // Times files: one 122-byte record per site and weekday with the texts shown in place of slot letters.
-#include "editors/SlotTimesFile.h"
+#include "model/SlotTimesFile.h"
 
 #include "../support/ErrorNumber.h"
 #include "../support/TestFolder.h"
