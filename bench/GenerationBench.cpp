@@ -1,12 +1,13 @@
 // Whole generations in process: the largest office the program allows (9 sites with every slot A-H on
 // every day of a 31-day month, 99 agents) with each method, and each example office.
 
+#include "ScriptedUi.h"
+#include "display_settings/DisplaySettings.h"
 #include "generator/GenerationDriver.h"
 #include "model/EngineSettings.h"
 #include "model/OfficeDatabase.h"
 #include "model/Program.h"
 #include "platform/Database.h"
-#include "platform/ScriptedUi.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,7 +73,7 @@ void buildLargestOffice(const QString& path) {
 void runGenerations(benchmark::State& state, const BenchFolder& folder) {
     ScriptedUi ui;
     Program program(ui, folder.path());
-    program.display.LoadAtStart();
+    DisplaySettings(program).LoadAtStart();
     GenerationOptions options;
     options.rotation = [](int) { return 1; };
     int calendars = 0;

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running Rotaplan need. Safe to run again:
-# packages already present are not fetched, and the package lists are updated at most once.
+# packages already present are not fetched, and the package lists are updated at most once. Without
+# root it uses sudo, and never waits for a password (sudo -n).
 set -euo pipefail
 
 packages=(
+    # build
     build-essential cmake ninja-build pkg-config clang-format
-    qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
-    libsqlite3-dev sqlite3
-    libgtest-dev libgmock-dev googletest libbenchmark-dev
-    xvfb xauth x11-apps imagemagick poppler-utils fonts-dejavu-core
+    qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libsqlite3-dev
+    # tests and benchmark: GoogleTest, Google Benchmark, the sqlite3 tool and pdftotext read what the
+    # program wrote, the DejaVu fonts make printed pages the same on every machine
+    libgtest-dev libbenchmark-dev sqlite3 poppler-utils fonts-dejavu-core
 )
 
 missing=()
@@ -22,10 +24,10 @@ if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi
 
-SUDO=""
+as_root=()
 if [ "$(id -u)" -ne 0 ]; then
-    SUDO="sudo"
+    as_root=(sudo -n)
 fi
 echo "Installing: ${missing[*]}"
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds the development configuration (sanitizers on) and runs every test.
+# Installs what is needed, checks the formatting, builds the CI configuration (sanitizers on, warnings
+# as errors) and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup-deps.sh
-cmake --preset dev
-cmake --build --preset dev
-QT_QPA_PLATFORM=offscreen ctest --preset dev --output-on-failure
+find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+cmake --preset ci
+cmake --build --preset ci
+ctest --preset ci

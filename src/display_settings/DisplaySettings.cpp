@@ -1,5 +1,6 @@
 #include "display_settings/DisplaySettings.h"
 
+#include "model/Program.h"
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
@@ -115,6 +116,9 @@ DisplayValues DecodeSettingsRecord(const QByteArray& record) {
     return v;
 }
 
+DisplaySettings::DisplaySettings(Program& program)
+    : DisplaySettings(program.display, program.paths.file(QStringLiteral("settings"))) {}
+
 QString DisplaySettings::recordPath(int kind) const {
     return folder_ +
            (kind == 0 ? QStringLiteral("/CustomSettings.dat") : QStringLiteral("/DefaultSettings.dat"));
@@ -138,9 +142,9 @@ DisplayValues DisplaySettings::ReadSettingsRecord(int kind) const {
 }
 
 void DisplaySettings::load(int kind) {
-    setValues(ReadSettingsRecord(kind));
-    if (onLoaded)
-        onLoaded(kind);
+    inForce_.setValues(ReadSettingsRecord(kind));
+    if (inForce_.onLoaded)
+        inForce_.onLoaded(kind);
 }
 
 void DisplaySettings::SetFontsToCustom() {
@@ -152,7 +156,7 @@ void DisplaySettings::SetFontsToDefault() {
 }
 
 void DisplaySettings::LoadSetInUse() {
-    if (m_chkDefaultFonts < 1)
+    if (inForce_.m_chkDefaultFonts < 1)
         SetFontsToCustom();
     else
         SetFontsToDefault();
@@ -161,7 +165,7 @@ void DisplaySettings::LoadSetInUse() {
 void DisplaySettings::LoadAtStart() {
     const QStringList lines = splitLines(readTextFile(kindPath()).value_or(QString()));
     const QString first = lines.isEmpty() ? QString() : trimBlanks(lines.first());
-    m_chkDefaultFonts = first.isEmpty() ? int16_t(1) : int16_t(leadingNumber(first));
+    inForce_.m_chkDefaultFonts = first.isEmpty() ? int16_t(1) : int16_t(leadingNumber(first));
     LoadSetInUse();
 }
 

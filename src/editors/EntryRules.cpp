@@ -133,7 +133,7 @@ std::optional<QChar> SiteDigitOfEntry(const QString& entry) {
 
 std::optional<QString> SitesAfterListClick(const QString& sites, const QString& entry) {
     const auto digit = SiteDigitOfEntry(entry);
-    if (!digit || sites.size() >= 21)
+    if (!digit || sites.size() > kAgentSitesClickRoom)
         return std::nullopt;
     return sites + QLatin1Char(' ') + *digit;
 }
@@ -148,17 +148,6 @@ QString SiteNameOfTimesEntry(const QString& entry) {
     return entry.mid(2);
 }
 
-QString LettersInUse(int morning, int firstAfternoon, int secondAfternoon) {
-    QString letters;
-    if (morning >= 1 && morning <= 2)
-        letters += QStringLiteral("AB").left(morning);
-    if (firstAfternoon >= 1 && firstAfternoon <= 4)
-        letters += QStringLiteral("CDEF").left(firstAfternoon);
-    if (secondAfternoon >= 1 && secondAfternoon <= 2)
-        letters += QStringLiteral("GH").left(secondAfternoon);
-    return letters;
-}
-
 QString SlotColumn(int box) {
     static const char* const periods[] = {"fdAM", "fdPM", "fdEV"};
     if (box < 0 || box >= kSlotBoxes)
@@ -167,7 +156,7 @@ QString SlotColumn(int box) {
 }
 
 bool NeedsDashTip(bool alreadyShown, const QString& text) {
-    return !alreadyShown && text.size() > 25;
+    return !alreadyShown && text.size() > kDashTipLength;
 }
 
 } // namespace rp

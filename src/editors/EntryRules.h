@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/SlotLetters.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -48,6 +50,26 @@ struct FilteredText {
 };
 FilteredText FilterInsertion(const QString& inserted, KeyRule rule, int room);
 
+// What the boxes take. A box takes at most its limit of typed or pasted characters; a click on the calendar
+// (or on a site list) adds to a box only while it holds at most its click room.
+inline constexpr int kAgentNameLimit = 24;
+inline constexpr int kAgentInitialsLimit = 4;
+inline constexpr int kAgentSitesLimit = 22;
+inline constexpr int kAgentSitesClickRoom = 20;
+inline constexpr int kMaxTimesLimit = 2;
+inline constexpr int kDateOffLimit = 43; // the four date-off boxes of an agent
+inline constexpr int kDateOffClickRoom = 39;
+inline constexpr int kManualSiteLimit = 1;
+inline constexpr int kManualOnLimit = 27; // the two boxes of the days and slots an agent is on
+inline constexpr int kManualOnClickRoom = 26;
+inline constexpr int kSiteNameLimit = 14;
+inline constexpr int kSiteLinkLimit = 1;
+inline constexpr int kSlotCountLimit = 1;
+inline constexpr int kHolidayLimit = 24;
+inline constexpr int kHolidayClickRoom = 74;
+// Agent names, initials and site names need at least this many characters.
+inline constexpr int kShortestName = 2;
+
 // The text a box is given when it is left empty.
 inline const QString kBlankField = QStringLiteral(" ");
 inline const QString kNoLimitMaxTimes = QStringLiteral("99");
@@ -68,22 +90,19 @@ QString SiteListEntry(const QString& number, const QString& name);    // "3 - No
 // The site digit an entry starts with, or nothing when it does not start with 1 to 9.
 std::optional<QChar> SiteDigitOfEntry(const QString& entry);
 // The agent's sites box after a click on a site list entry: a blank and the digit appended, or nothing
-// (a beep) when the entry has no digit or the box already holds 21 characters or more.
+// (a beep) when the entry has no digit or the box already holds more than kAgentSitesClickRoom characters.
 std::optional<QString> SitesAfterListClick(const QString& sites, const QString& entry);
 QString SiteTimesEntry(const QString& number,
                        const QString& name);        // "1_Main Office", blanks out of the number
 QString SiteNameOfTimesEntry(const QString& entry); // from the third character on
-
-// Slot letters a site opens on a weekday for its three counts: morning 1-2 (A, B), first afternoon 1-4
-// (C to F), second afternoon 1-2 (G, H); a count outside its range opens none of its letters.
-QString LettersInUse(int morning, int firstAfternoon, int secondAfternoon);
 
 // The 21 slot boxes of the site editor: box 3*(weekday-1)+period, period 0 morning, 1 first afternoon,
 // 2 second afternoon. The column of a box: fdAM1 ... fdEV7.
 inline constexpr int kSlotBoxes = 21;
 QString SlotColumn(int box);
 
-// The dash tip is shown once, the first time a date list grows beyond 25 characters.
+// The dash tip is shown once, the first time a date list grows beyond kDashTipLength characters.
+inline constexpr int kDashTipLength = 25;
 bool NeedsDashTip(bool alreadyShown, const QString& text);
 
 } // namespace rp

@@ -2,6 +2,7 @@
 
 #include "model/OfficeDatabase.h"
 #include "platform/Database.h"
+#include "platform/ErrorReport.h"
 #include "platform/Ui.h"
 
 namespace rp {
@@ -41,11 +42,7 @@ bool RPRtnsMsbrErase(Ui& ui, const QString& databasePath) {
         blankFields(*db, office::kAgents, AgentRequestFields());
         blankFields(*db, office::kSites, {SiteRequestField()});
     } catch (const Error& e) {
-        ui.setBusy(false);
-        if (e.number == err::CannotAccessDatabase)
-            ShowDatabaseAccessMessage(ui, databasePath);
-        ui.message(QStringLiteral("Error: %1. #%2.").arg(e.description).arg(e.number), kTitle,
-                   Icon::Critical);
+        ReportError(ui, e, kTitle, databasePath);
         return false;
     }
     ui.setBusy(false);

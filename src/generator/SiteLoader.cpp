@@ -3,6 +3,8 @@
 #include "model/EntrySyntax.h"
 #include "model/OfficeDatabase.h"
 #include "model/Program.h"
+#include "model/SlotLetters.h"
+#include "platform/ErrorReport.h"
 #include "platform/Text.h"
 #include "platform/Ui.h"
 
@@ -36,23 +38,13 @@ int fillRank(QChar letter, QChar weekday) {
 } // namespace
 
 QString WeeklyPattern(const std::array<std::array<qint64, 8>, 3>& counts) {
-    static const char* const am[] = {"A", "AB"};
-    static const char* const pm[] = {"C", "CD", "CDE", "CDEF"};
-    static const char* const ev[] = {"G", "GH"};
     QString pattern;
     for (int w = 1; w <= 7; ++w) {
         const QString digit = QString::number(w);
-        auto add = [&](const char* letters) {
-            for (const char* c = letters; *c; ++c)
-                pattern += QLatin1Char(*c) + digit;
-        };
-        const qint64 a = counts[0][size_t(w)], p = counts[1][size_t(w)], e = counts[2][size_t(w)];
-        if (a >= 1 && a <= 2)
-            add(am[a - 1]);
-        if (p >= 1 && p <= 4)
-            add(pm[p - 1]);
-        if (e >= 1 && e <= 2)
-            add(ev[e - 1]);
+        const QString letters =
+            LettersInUse(counts[0][size_t(w)], counts[1][size_t(w)], counts[2][size_t(w)]);
+        for (QChar letter : letters)
+            pattern += letter + digit;
     }
     return pattern;
 }
@@ -105,11 +97,7 @@ bool LoadSites(Program& program, GenerationTables& tables) {
             site.link = textField(*rs, QStringLiteral("fdLink")).left(1);
         }
     } catch (const Error& e) {
-        if (e.number == err::CannotAccessDatabase)
-            ShowDatabaseAccessMessage(ui, program.paths.DatabasePath);
-        ui.setBusy(false);
-        ui.message(QStringLiteral("Error: %1. #%2.").arg(e.description).arg(e.number), kTitle, Icon::Critical,
-                   Buttons::Ok);
+        ReportError(ui, e, kTitle, program.paths.DatabasePath);
         if (!opened)
             return false;
     }

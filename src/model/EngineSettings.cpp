@@ -16,7 +16,9 @@ int16_t int16At(const QByteArray& bytes, int offset) {
     return qFromLittleEndian<int16_t>(bytes.constData() + offset);
 }
 
-void putInt16(QByteArray& bytes, int offset, int16_t v) { qToLittleEndian<int16_t>(v, bytes.data() + offset); }
+void putInt16(QByteArray& bytes, int offset, int16_t v) {
+    qToLittleEndian<int16_t>(v, bytes.data() + offset);
+}
 
 } // namespace
 
@@ -47,13 +49,16 @@ TuneSettings ReadTuneFile(const QString& path) {
 
 void WriteTuneFile(const QString& path, const TuneSettings& t) {
     QByteArray bytes(14, '\0');
-    const int16_t fields[] = {t.daysAfter, t.daysBefore, t.onceDay, t.onceWeek, t.onceWeekday, t.method1, t.method2};
+    const int16_t fields[] = {t.daysAfter,   t.daysBefore, t.onceDay, t.onceWeek,
+                              t.onceWeekday, t.method1,    t.method2};
     for (int i = 0; i < 7; ++i)
         putInt16(bytes, 2 * i, fields[i]);
     writeBinaryFileAtomic(path, bytes);
 }
 
-QString AutoTuneFilePath(const QString& appFolder) { return appFolder + QStringLiteral("/settings/AutoTune.dat"); }
+QString AutoTuneFilePath(const QString& appFolder) {
+    return appFolder + QStringLiteral("/settings/AutoTune.dat");
+}
 
 QString ReadAutoTune(const QString& appFolder) {
     const QString path = AutoTuneFilePath(appFolder);

@@ -9,9 +9,13 @@ QString padInitials(const QString& initials) {
     return fitRight(trimBlanks(initials), 4, QLatin1Char('_'));
 }
 
-QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
 
-QString siteToken(int site) { return twoDigits(site) + QLatin1Char('S'); }
+QString siteToken(int site) {
+    return twoDigits(site) + QLatin1Char('S');
+}
 
 QString MonthTokenList(int month, int year) {
     const int days = daysInMonth(month, year);

@@ -1,7 +1,7 @@
 #include "workspace/Rendering.h"
 
-#include "model/SlotTimesFile.h"
 #include "model/ScheduleState.h"
+#include "model/SlotTimesFile.h"
 #include "platform/Calendar.h"
 #include "platform/Ui.h"
 

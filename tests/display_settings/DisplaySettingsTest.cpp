@@ -59,7 +59,8 @@ QByteArray faceAt(const QByteArray& b, int offset) {
 class SettingsFolder : public ::testing::Test {
 protected:
     test::TestFolder folder{false};
-    DisplaySettings settings{folder.file(QStringLiteral("settings"))};
+    DisplayState inForce;
+    DisplaySettings settings{inForce, folder.file(QStringLiteral("settings"))};
     void writeKind(const QByteArray& content) {
         folder.write(QStringLiteral("settings/TypeSettings.dat"), content);
     }
@@ -175,8 +176,8 @@ TEST_F(SettingsFolder, KindZeroLoadsTheCustomSet) {
     for (const char* content : {"0\r\n", " 0 \r\n", "0"}) {
         writeKind(content);
         settings.LoadAtStart();
-        EXPECT_EQ(settings.m_chkDefaultFonts, 0) << content;
-        EXPECT_EQ(trimRightBlanks(settings.m_DateFontScreen), QStringLiteral("Custom Face")) << content;
+        EXPECT_EQ(inForce.m_chkDefaultFonts, 0) << content;
+        EXPECT_EQ(trimRightBlanks(inForce.m_DateFontScreen), QStringLiteral("Custom Face")) << content;
     }
 }
 
@@ -185,49 +186,49 @@ TEST_F(SettingsFolder, KindOneEmptyOrMissingLoadsTheDefaultSet) {
     for (const char* content : {"1\r\n", "\r\n", ""}) {
         writeKind(content);
         settings.LoadAtStart();
-        EXPECT_EQ(settings.m_chkDefaultFonts, 1) << content;
-        EXPECT_EQ(trimRightBlanks(settings.m_DateFontScreen), QStringLiteral("Default Face")) << content;
+        EXPECT_EQ(inForce.m_chkDefaultFonts, 1) << content;
+        EXPECT_EQ(trimRightBlanks(inForce.m_DateFontScreen), QStringLiteral("Default Face")) << content;
     }
     ASSERT_TRUE(QFile::remove(settings.kindPath()));
-    settings.m_chkDefaultFonts = 0;
+    inForce.m_chkDefaultFonts = 0;
     settings.LoadAtStart();
-    EXPECT_EQ(settings.m_chkDefaultFonts, 1);
-    EXPECT_EQ(trimRightBlanks(settings.m_DateFontScreen), QStringLiteral("Default Face"));
+    EXPECT_EQ(inForce.m_chkDefaultFonts, 1);
+    EXPECT_EQ(trimRightBlanks(inForce.m_DateFontScreen), QStringLiteral("Default Face"));
 }
 
 TEST_F(SettingsFolder, LoadingTellsWhichSetWasLoaded) {
     writeBothSets();
     std::vector<int> loaded;
-    settings.onLoaded = [&](int kind) { loaded.push_back(kind); };
+    inForce.onLoaded = [&](int kind) { loaded.push_back(kind); };
     settings.SetFontsToCustom();
     settings.SetFontsToDefault();
-    settings.m_chkDefaultFonts = 0;
+    inForce.m_chkDefaultFonts = 0;
     settings.LoadSetInUse();
     EXPECT_EQ(loaded, (std::vector<int>{0, 1, 0}));
 }
 
 TEST_F(SettingsFolder, MissingRecordFileIsCreatedEmptyAndLoadsZeros) {
-    settings.m_DateSizeScreen = 20;
+    inForce.m_DateSizeScreen = 20;
     writeKind("0\r\n");
     settings.LoadAtStart();
     EXPECT_TRUE(folder.exists(QStringLiteral("settings/CustomSettings.dat")));
     EXPECT_EQ(QFileInfo(settings.recordPath(0)).size(), 0);
-    EXPECT_EQ(settings.m_DateSizeScreen, 0);
-    EXPECT_EQ(settings.m_FullNameSize, 6);
+    EXPECT_EQ(inForce.m_DateSizeScreen, 0);
+    EXPECT_EQ(inForce.m_FullNameSize, 6);
 }
 
 TEST_F(SettingsFolder, ShortOrLongRecordFilesLoadWhatTheirFirstRecordHolds) {
     const QByteArray record = EncodeSettingsRecord(distinctValues(), 1);
     folder.write(QStringLiteral("settings/DefaultSettings.dat"), record.left(30));
     settings.SetFontsToDefault();
-    EXPECT_EQ(settings.m_DateSizeScreen, 11);
-    EXPECT_EQ(settings.m_DateHeightScreen, 0);
+    EXPECT_EQ(inForce.m_DateSizeScreen, 11);
+    EXPECT_EQ(inForce.m_DateHeightScreen, 0);
 
     DisplayValues second = distinctValues();
     second.m_DateHeightScreen = 999;
     folder.write(QStringLiteral("settings/DefaultSettings.dat"), record + EncodeSettingsRecord(second, 1));
     settings.SetFontsToDefault();
-    EXPECT_EQ(settings.m_DateHeightScreen, 115);
+    EXPECT_EQ(inForce.m_DateHeightScreen, 115);
 }
 
 TEST(InstalledSettings, DecodeToSensibleValues) {

@@ -2,10 +2,10 @@
 // sites, agents, links and teams it is described with, keeps every value within what the editors accept,
 // passes the editors' checks, and has enough agents for its duties in any month.
 #include "../support/TestFolder.h"
+#include "ScriptedUi.h"
 #include "model/EntrySyntax.h"
 #include "model/OfficeDatabase.h"
 #include "platform/Database.h"
-#include "platform/ScriptedUi.h"
 #include "platform/Text.h"
 
 #include <QHash>

@@ -4,7 +4,6 @@
 #include "platform/Database.h"
 
 #include <QDate>
-#include <QDir>
 #include <QRegularExpression>
 
 namespace rp::test {
@@ -20,7 +19,7 @@ QString sqlText(const std::optional<QString>& v) {
 }
 
 QString sqlNumber(const std::optional<int>& v) {
-    return v && *v != kNull ? QString::number(*v) : QStringLiteral("NULL");
+    return v ? QString::number(*v) : QStringLiteral("NULL");
 }
 
 } // namespace
@@ -32,28 +31,17 @@ WeekCounts everyDay(int count) {
 }
 
 WeekCounts onDay(int weekday, int count) {
-    return onDays({weekday}, count);
-}
-
-WeekCounts onDays(std::initializer_list<int> weekdays, int count) {
     WeekCounts c{};
-    for (int w : weekdays)
-        c[size_t(w - 1)] = count;
+    c[size_t(weekday - 1)] = count;
     return c;
 }
 
 OfficeRun::OfficeRun(int month, int year) : program(ui, folder.path()), month_(month), year_(year) {
     CreateOfficeDatabase(program.paths.DatabasePath);
-    setMonth(month, year);
-    useRules();
-}
-
-void OfficeRun::setMonth(int month, int year) {
-    month_ = month;
-    year_ = year;
     WriteMonthFile(program.paths.MonthFilePath, MonthSetting{int16_t(month), int16_t(year)});
     program.schedule.SchedMonth = QString::number(month);
     program.schedule.SchedYear = QString::number(year);
+    useRules();
 }
 
 void OfficeRun::addSite(const SiteSetup& s) {
@@ -64,7 +52,7 @@ void OfficeRun::addSite(const SiteSetup& s) {
     for (const auto& [prefix, counts] : periods) {
         for (int w = 1; w <= 7; ++w) {
             columns << QLatin1String(prefix) + QString::number(w);
-            values << sqlNumber((*counts)[size_t(w - 1)]);
+            values << QString::number((*counts)[size_t(w - 1)]);
         }
     }
     columns << QStringLiteral("fdSClose") << QStringLiteral("fdLink");
@@ -150,25 +138,14 @@ QStringList OfficeRun::shown() const {
 }
 
 std::string records(const QString& spaceSeparated) {
-    return records(spaceSeparated.split(QLatin1Char(' '), Qt::SkipEmptyParts));
-}
-
-std::string records(const QStringList& list) {
     std::string out;
-    for (const QString& r : list)
+    for (const QString& r : spaceSeparated.split(QLatin1Char(' '), Qt::SkipEmptyParts))
         out += r.toStdString() + "\r\n";
     return out;
 }
 
 std::string descriptionOf(const QString& siteName, const QString& number) {
     return (siteName + QStringLiteral(". \r\n") + number + QStringLiteral("\r\n")).toStdString();
-}
-
-QStringList withInitials(const QString& tokens, const QString& initials) {
-    QStringList out;
-    for (const QString& t : tokens.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        out << t + initials;
-    return out;
 }
 
 QString tokenOf(int year, int month, int day, char letter) {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "../support/TestFolder.h"
+#include "ScriptedUi.h"
 #include "generator/GenerationDriver.h"
 #include "model/EngineSettings.h"
 #include "model/Program.h"
-#include "platform/ScriptedUi.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,16 +22,14 @@ QT_END_NAMESPACE
 
 namespace rp::test {
 
-// Slot counts of one period per weekday, Sunday first. kNull stores a Null field.
+// Slot counts of one period per weekday, Sunday first.
 using WeekCounts = std::array<int, 7>;
-inline constexpr int kNull = -1000;
 // The same count on every weekday.
 WeekCounts everyDay(int count);
 // A count on one weekday (1 = Sunday .. 7 = Saturday), 0 on the others.
 WeekCounts onDay(int weekday, int count);
-// Counts on several weekdays.
-WeekCounts onDays(std::initializer_list<int> weekdays, int count);
 
+// A site; its counts are stored as given (0 where unset).
 struct SiteSetup {
     int number = 1;
     std::optional<QString> name = QStringLiteral("North");
@@ -76,7 +74,6 @@ public:
 
     void useRules(const TuneSettings& tune = {});
     void useAutomatic();
-    void setMonth(int month, int year);
 
     // Generates with a fixed start of the agents' working order; counts calls of the show callback.
     GenerationSummary generate(int rotationStart = 1);
@@ -99,11 +96,8 @@ private:
 
 // The expected contents of a records file: each space-separated record on its own line, ended by CR LF.
 std::string records(const QString& spaceSeparated);
-std::string records(const QStringList& list);
 // The expected contents of a description file.
 std::string descriptionOf(const QString& siteName, const QString& number);
-// Appends initials to each space-separated slot token.
-QStringList withInitials(const QString& tokens, const QString& initials);
 
 // Slot tokens of a month, computed from the calendar: tokenOf(2023, 1, 5, 'C') is "05C5".
 QString tokenOf(int year, int month, int day, char letter);

@@ -41,25 +41,12 @@ struct CleanupRun : OfficeRun {
         south.close = QStringLiteral("25");
         south.link = QStringLiteral("L");
         addSite(south);
-        AgentSetup aa;
-        aa.name = QStringLiteral("Anna Adams");
-        aa.initials = QStringLiteral("AA");
-        aa.maxTimes = 40;
-        aa.assigned = QStringLiteral("1 2");
-        aa.offAll = QStringLiteral("15-20");
-        aa.offPM1 = QStringLiteral("2");
-        aa.manOn1 = QStringLiteral("9A");
-        aa.manSite1 = 1;
-        aa.manOn2 = QStringLiteral("10A");
-        aa.manSite2 = 2;
-        addAgent(aa);
-        AgentSetup bb;
-        bb.name = QStringLiteral("Ben Brown");
-        bb.initials = QStringLiteral("BB");
-        bb.assigned = QStringLiteral("1");
-        bb.offAM = QStringLiteral("1-28");
-        bb.offPM2 = QStringLiteral("4");
-        addAgent(bb);
+        execute(QStringLiteral(
+            "INSERT INTO Agents (fdName, fdInitial, fdMaxTimes, fdAssigned, fdOffAll, fdOffPM1, fdManOn1, "
+            "fdManSite1, fdManOn2, fdManSite2) VALUES ('Anna Adams', 'AA', 40, '1 2', '15-20', '2', '9A', 1, "
+            "'10A', 2);"
+            "INSERT INTO Agents (fdName, fdInitial, fdAssigned, fdOffAM, fdOffPM2) "
+            "VALUES ('Ben Brown', 'BB', '1', '1-28', '4')"));
     }
 };
 

@@ -6,7 +6,9 @@
 
 namespace rp::test {
 
-QString buildResources() { return QStringLiteral(ROTAPLAN_BUILD_RESOURCES); }
+QString buildResources() {
+    return QStringLiteral(ROTAPLAN_BUILD_RESOURCES);
+}
 
 TestFolder::TestFolder(bool withInstalledSettings) {
     QDir root(dir_.path());
@@ -34,7 +36,9 @@ QByteArray TestFolder::read(const QString& relative) const {
     return f.readAll();
 }
 
-bool TestFolder::exists(const QString& relative) const { return QFileInfo::exists(file(relative)); }
+bool TestFolder::exists(const QString& relative) const {
+    return QFileInfo::exists(file(relative));
+}
 
 QStringList TestFolder::files() const {
     return QDir(dir_.path()).entryList(QDir::Files, QDir::Name);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ScriptedUi.h"
+#include "ScriptedUi.h"
 
 #include <QString>
 #include <QTemporaryDir>

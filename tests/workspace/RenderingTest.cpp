@@ -1,9 +1,9 @@
 #include "workspace/Rendering.h"
 
 #include "../support/TestFolder.h"
-#include "model/SlotTimesFile.h"
+#include "ScriptedUi.h"
 #include "model/ScheduleState.h"
-#include "platform/ScriptedUi.h"
+#include "model/SlotTimesFile.h"
 
 using namespace rp;
 

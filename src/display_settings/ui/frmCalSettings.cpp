@@ -2,8 +2,11 @@
 
 #include "model/Program.h"
 #include "platform/Error.h"
+#include "platform/ErrorReport.h"
 #include "platform/Text.h"
 #include "platform/Ui.h"
+#include "platform/qt/BgrColor.h"
+#include "platform/qt/Twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -24,21 +27,8 @@ namespace rp {
 
 namespace {
 
-// Twips (1/1440 inch) to pixels at 15 twips per pixel.
-constexpr int twips(int t) {
-    return t / 15;
-}
-
 constexpr int kMinFontSize = 4;
 constexpr int kMaxFontSize = 18;
-
-QColor colorOf(int32_t bgr) {
-    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
-}
-
-int32_t bgrOf(const QColor& c) {
-    return (c.blue() << 16) | (c.green() << 8) | c.red();
-}
 
 // A whole number within 32-bit range, written with digits only.
 std::optional<qint64> wholeNumber(const QString& text) {
@@ -74,9 +64,9 @@ std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& start, F
     c.bold = chosen.bold();
     c.italic = chosen.italic();
     c.color = start.color;
-    const QColor color = QColorDialog::getColor(colorOf(start.color), parent, title);
+    const QColor color = QColorDialog::getColor(colorFromBgr(start.color), parent, title);
     if (color.isValid())
-        c.color = bgrOf(color);
+        c.color = bgrFromColor(color);
     return c;
 }
 
@@ -250,14 +240,14 @@ void frmCalSettings::repaint() {
 
 void frmCalSettings::LoadCustomForEdit() {
     workKind_ = 0;
-    work_ = program_.display.ReadSettingsRecord(0);
+    work_ = DisplaySettings(program_).ReadSettingsRecord(0);
     fillControls(work_);
     enableEditing(true, true);
 }
 
 void frmCalSettings::LoadDefaultForView() {
     workKind_ = 1;
-    work_ = program_.display.ReadSettingsRecord(1);
+    work_ = DisplaySettings(program_).ReadSettingsRecord(1);
     fillControls(work_);
     enableEditing(false, false);
     if (chkAllowDefaultSettings->isChecked())
@@ -355,15 +345,14 @@ void frmCalSettings::cmdPrinted_Click() {
 }
 
 bool frmCalSettings::save() {
-    DisplaySettings& inForce = program_.display;
+    DisplayState& inForce = program_.display;
     work_.m_CheckFullName = chkFullName->isChecked() ? 1 : 0;
     // Both files are written before anything is put in force: a failed write leaves the program on the
     // set it had.
     try {
-        inForce.WriteSettingsSet(workKind_, work_);
+        DisplaySettings(program_).WriteSettingsSet(workKind_, work_);
     } catch (const Error& e) {
-        program_.ui.message(QStringLiteral("Error: %1. #%2.").arg(e.description).arg(e.number),
-                            QStringLiteral("frmCalSettings.cmdOK"), Icon::Critical);
+        program_.ui.message(ErrorReportText(e), QStringLiteral("frmCalSettings.cmdOK"), Icon::Critical);
         return false;
     }
     program_.ui.message(QStringLiteral("New Printed Fonts will be used at the next Schedule Printing.\r\n"
@@ -407,11 +396,7 @@ void frmCalSettings::closeEvent(QCloseEvent* event) {
 }
 
 void frmCalSettings::cmdHelp_Click() {
-    const QString file = program_.paths.file(QStringLiteral("help/CALhlp.txt"));
-    if (showHelp)
-        showHelp(file);
-    else
-        program_.ui.message(QStringLiteral("Not available yet."));
+    program_.ShowHelp(QStringLiteral("CALhlp.txt"));
 }
 
 } // namespace rp

@@ -64,8 +64,6 @@ public:
 
     // The font dialog; tests answer it themselves.
     std::function<std::optional<FontChoice>(const FontChoice& start, FontTarget target)> CommonDialog1;
-    // Shows a help text file; without it Help says that help is not available yet.
-    std::function<void(const QString&)> showHelp;
     // Asks the main window to repaint.
     std::function<void()> repaintMain;
 

@@ -1,14 +1,12 @@
 #include "editors/ui/EditorSupport.h"
 
 #include "editors/EntryRules.h"
-#include "editors/ui/EntryBox.h"
-#include "model/OfficeDatabase.h"
+#include "platform/ErrorReport.h"
 #include "platform/Ui.h"
 
-#include <QEvent>
-#include <QPointer>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
-#include <QWidget>
 
 namespace rp {
 
@@ -30,75 +28,12 @@ void RunHandler(const std::function<void()>& handler) {
     }
 }
 
-EntryBoxChecks::EntryBoxChecks(QWidget* window) : QObject(window), window_(window) {}
-
-void EntryBoxChecks::add(EntryBox* box, std::function<bool()> check) {
-    checks_.append({box, std::move(check)});
-    box->installEventFilter(this);
-    connect(box, &EntryBox::lostFocus, this, [this, box] {
-        if (returning_ || passed_ == box)
-            return;
-        RunHandler([this, box] { run(box); });
-    });
-    // Typing makes the text one the check has not seen; any new text may pass where the old one failed.
-    connect(box, &QLineEdit::textEdited, this, [this, box] {
-        if (passed_ == box)
-            passed_ = nullptr;
-    });
-    connect(box, &QLineEdit::textChanged, this, [this, box] {
-        if (failed_ == box)
-            failed_ = nullptr;
-    });
-}
-
-bool EntryBoxChecks::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && watched == passed_)
-        passed_ = nullptr;
-    return QObject::eventFilter(watched, event);
-}
-
-const std::function<bool()>* EntryBoxChecks::checkOf(const QWidget* box) const {
-    for (const auto& [b, check] : checks_) {
-        if (b == box)
-            return &check;
-    }
-    return nullptr;
-}
-
-// Runs the box's check, or refuses its text again without a message when it failed already.
-bool EntryBoxChecks::run(EntryBox* box) {
-    if (box == failed_) {
-        refuse(box);
-        return false;
-    }
-    if ((*checkOf(box))())
-        return true;
-    failed_ = box;
-    return false;
-}
-
-bool EntryBoxChecks::beforeCommand() {
-    // A check that just failed is bringing the focus back (a mouse press on the command moved it away).
-    if (returning_)
-        return false;
-    QWidget* focused = window_->focusWidget();
-    if (!checkOf(focused) || focused == passed_)
-        return true;
-    auto* box = static_cast<EntryBox*>(focused);
-    if (!run(box))
-        return false;
-    passed_ = box;
-    return true;
-}
-
-void EntryBoxChecks::refuse(QWidget* box) {
-    returning_ = true;
-    QPointer<QWidget> target(box);
-    QTimer::singleShot(0, this, [this, target] {
-        if (target)
-            target->setFocus(Qt::OtherFocusReason);
-        returning_ = false;
-    });
+QPushButton* CommandButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
 }
 
 void SelectAfterFocus(QLineEdit* box, int length) {
@@ -110,21 +45,6 @@ void SelectAfterFocus(QLineEdit* box, int length) {
         else
             box->setSelection(0, length);
     });
-}
-
-void PlaceBeside(QWidget* popup, const QWidget* box) {
-    QWidget* window = popup->parentWidget();
-    if (!window)
-        return;
-    const QSize size = popup->sizeHint().expandedTo(popup->minimumSize());
-    popup->resize(size);
-    const QPoint topRight = box->mapTo(window, QPoint(box->width(), 0));
-    int x = topRight.x() + 8;
-    if (x + size.width() > window->width())
-        x = std::max(0, box->mapTo(window, QPoint(0, 0)).x() - size.width() - 8);
-    int y = std::min(topRight.y(), std::max(0, window->height() - size.height() - 24));
-    popup->move(x, std::max(0, y));
-    popup->raise();
 }
 
 void ShowDashTip(Ui& ui, bool& shown, const QString& text) {

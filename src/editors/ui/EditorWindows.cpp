@@ -24,10 +24,8 @@ frmSite* EditorWindows::sites() const {
 
 void EditorWindows::openAgents() {
     frmCalendar& main = *session_.calendar;
-    if (!agents_) {
+    if (!agents_)
         agents_ = new frmAgt(session_.program, &main, &main);
-        agents_->showHelp = showHelp;
-    }
     bool ended = true;
     RunHandler([&] {
         agents_->Form_Show();
@@ -39,10 +37,8 @@ void EditorWindows::openAgents() {
 
 void EditorWindows::openSites() {
     frmCalendar& main = *session_.calendar;
-    if (!sites_) {
+    if (!sites_)
         sites_ = new frmSite(session_.program, &main, &main);
-        sites_->showHelp = showHelp;
-    }
     bool ended = true;
     RunHandler([&] {
         sites_->Form_Show();
@@ -58,7 +54,6 @@ void EditorWindows::openTimes() {
     delete times_.data();
     times_ = new frmSiteTimes(session_.program, &main);
     frmSiteTimes* times = times_;
-    times->showHelp = showHelp;
     bool ended = true;
     // Showing the screen selects Sunday and the first site.
     RunHandler([&] {

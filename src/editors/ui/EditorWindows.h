@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
 namespace rp {
 
@@ -26,8 +25,6 @@ public:
 
     frmAgt* agents() const;
     frmSite* sites() const;
-    // Shows a help text file; without it the editors say help is not available yet.
-    std::function<void(const QString&)> showHelp;
 
 private:
     DesktopSession& session_;

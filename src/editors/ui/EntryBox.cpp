@@ -105,10 +105,8 @@ void EntryBox::focusInEvent(QFocusEvent* event) {
 
 void EntryBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (!windowSwitch(event)) {
+    if (!windowSwitch(event))
         holdsFocus_ = false;
-        emit lostFocus();
-    }
 }
 
 void EntryBox::hideEvent(QHideEvent* event) {

@@ -26,8 +26,6 @@ public:
 signals:
     // When the focus moves into the box, or the box has it when its window is shown.
     void gotFocus();
-    // Only when the focus moves on inside the program's windows, not when another window is activated.
-    void lostFocus();
     void mousePressed();
 
 protected:

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "editors/ui/BoundCursor.h"
-
-#include <QDialog>
-#include <array>
-#include <functional>
+#include "editors/ui/RecordEditor.h"
 
 class QGroupBox;
 class QLabel;
@@ -13,15 +9,9 @@ class QPushButton;
 
 namespace rp {
 
-class DatePicker;
-class EntryBox;
-class EntryBoxChecks;
-class frmCalendar;
-struct Program;
-
 // The agent editor ("AGENT INFORMATION"): one record of the Agents table at a time, written back
 // whenever the cursor leaves it; the agent list, the two site lists and the date-picking calendar.
-class frmAgt : public QDialog {
+class frmAgt : public RecordEditor {
     Q_OBJECT
 public:
     frmAgt(Program& program, frmCalendar* mainWindow, QWidget* parent = nullptr);
@@ -57,18 +47,12 @@ public:
     QPushButton* cmdCancel;
 
     // Screen state.
-    bool Adding = false;
     QString NameOnEntry, NameOnExit, InitialsOnEntry, InitialsOnExit;
     QString FocusedDateBox;
     int ManualSiteTarget = 1;
-    bool DashTipShown = false;
-
-    // Shows the help text of a file; without it the command says it is not available.
-    std::function<void(const QString&)> showHelp;
 
     // Each time the screen is shown (the first time also draws it: opens the cursor, fills the lists).
     void Form_Show();
-    void Form_Paint();
 
     // Commands.
     void cmdagtadd_Click();
@@ -85,7 +69,7 @@ public:
     void CSCalAgt_DateClick();
     void CSCalAgt_DateDoubleClick();
 
-    // Focus rules; a LostFocus that returns false has put the focus back on its box.
+    // Focus rules; a LostFocus that returns false refused the box's text (after its message).
     void txtName_GotFocus();
     bool txtName_LostFocus();
     void txtIni_GotFocus();
@@ -100,39 +84,26 @@ public:
     bool DateOffBox_LostFocus(EntryBox* box);
     bool CheckManualEntries(EntryBox* box);
 
-    void SetBrowseButtons();
-    void SetAddingButtons();
     bool UpdateAgentList();
     void FillSiteList(const QString& databasePath);
-    void ShowDashTip(const QString& text);
 
-    BoundCursor& datagt() { return datagt_; }
+    BoundCursor& datagt() { return cursor(); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    QString listEntry(const Recordset& rs) const override;
+    QList<EntryBox*> drawnBoxes() const override;
+    QList<EntryBox*> recordBoxes() const override { return drawnBoxes(); }
+    void afterListFilled() override;
+    void okExit() override { cmdAgtOk_Click(); }
 
 private:
     void buildScreen();
     void connectHandlers();
-    EntryBox* box(const QString& name, int limit, const QString& tip);
-    void showCalendar(bool shown);
     EntryBox* dateBoxNamed(const QString& name) const;
     bool isOnBox(const EntryBox* box) const { return box == txtAOn1 || box == txtAOn2; }
-    std::array<EntryBox*, 12> entryBoxes() const;
-    void setBoxesVisible(bool visible);
-    void setRecordsUsable(bool usable);
     bool CheckBeforeMoving();
     bool ChangeTest(bool clearRemembered);
-    void focusBox(QWidget* box);
-    void refuseWithFocus(QWidget* box);
-
-    Program& program_;
-    frmCalendar* main_;
-    BoundCursor datagt_;
-    EntryBoxChecks* checks_;
-    bool closingByCommand_ = false;
+    bool moveBy(bool forward);
 };
 
 } // namespace rp

@@ -1,29 +1,20 @@
 #pragma once
 
 #include "editors/EntryRules.h"
-#include "editors/ui/BoundCursor.h"
+#include "editors/ui/RecordEditor.h"
 
-#include <QDialog>
 #include <array>
-#include <functional>
 
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 
 namespace rp {
 
-class DatePicker;
-class EntryBox;
-class EntryBoxChecks;
-class frmCalendar;
-struct Program;
-
 // The site editor ("SITE INFORMATION"): one record of the Sites table at a time, written back whenever
 // the cursor leaves it; the site list and the holiday date picking. The site's times files follow it:
 // renaming a site renames them, deleting it deletes them.
-class frmSite : public QDialog {
+class frmSite : public RecordEditor {
     Q_OBJECT
 public:
     frmSite(Program& program, frmCalendar* mainWindow, QWidget* parent = nullptr);
@@ -48,13 +39,7 @@ public:
     QPushButton* cmdSiteOk;
     QPushButton* cmdCancel;
 
-    bool Adding = false;
-    bool DashTipShown = false;
-
-    std::function<void(const QString&)> showHelp;
-
     void Form_Show();
-    void Form_Paint();
 
     void cmdSiteAdd_Click();
     void cmdCancel_Click();
@@ -74,35 +59,25 @@ public:
     bool txtHoliday_LostFocus();
     void txtHoliday_GotFocus();
 
-    void SetBrowseButtons();
-    void SetAddingButtons();
     bool UpdateSiteList();
-    void ShowDashTip(const QString& text);
     void RenameSiteTimes();
 
-    BoundCursor& datSite() { return datSite_; }
+    BoundCursor& datSite() { return cursor(); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    QString listEntry(const Recordset& rs) const override;
+    QList<EntryBox*> drawnBoxes() const override;
+    QList<EntryBox*> recordBoxes() const override;
+    void afterFirstShow() override;
+    void okExit() override { cmdSiteOk_Click(); }
 
 private:
     void buildScreen();
     void connectHandlers();
-    void showCalendar(bool shown);
-    void setBoxesVisible(bool visible);
-    void setRecordsUsable(bool usable);
     bool CheckBeforeMoving();
     void leaveAdding();
     void report(const Error& e, const QString& duplicateText, const QString& otherPrefix,
                 const QString& title);
-
-    Program& program_;
-    frmCalendar* main_;
-    BoundCursor datSite_;
-    EntryBoxChecks* checks_;
-    bool closingByCommand_ = false;
 };
 
 // The message shown when the store cancels a write of a site.

@@ -1,10 +1,11 @@
 #include "editors/ui/frmSiteTimes.h"
 
 #include "editors/EntryRules.h"
-#include "model/SlotTimesFile.h"
 #include "editors/ui/EditorSupport.h"
 #include "model/OfficeDatabase.h"
 #include "model/Program.h"
+#include "model/SlotTimesFile.h"
+#include "platform/ErrorReport.h"
 #include "platform/Ui.h"
 
 #include <QApplication>
@@ -30,14 +31,6 @@ const char* const kInUseProperty = "inUse";
 // Each site entry keeps the number and the name as stored.
 constexpr int kNumberRole = Qt::UserRole;
 constexpr int kNameRole = Qt::UserRole + 1;
-
-QPushButton* command(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
 
 } // namespace
 
@@ -98,17 +91,17 @@ void frmSiteTimes::buildScreen() {
         this);
     auto* dowLayout = new QHBoxLayout(fraDOW);
     for (int k = 1; k <= 7; ++k) {
-        cmdDOW[size_t(k - 1)] = command(fraDOW, QStringLiteral("cmdDOW_%1").arg(k), QString());
+        cmdDOW[size_t(k - 1)] = CommandButton(fraDOW, QStringLiteral("cmdDOW_%1").arg(k), QString());
         cmdDOW[size_t(k - 1)]->setToolTip(QStringLiteral("Set the Selected Day Times to be the same as %1.")
                                               .arg(QLatin1String(kDayLongNames[k - 1])));
         dowLayout->addWidget(cmdDOW[size_t(k - 1)]);
     }
 
-    cmdOK = command(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdOK = CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
     cmdOK->setToolTip(QStringLiteral("Save changes."));
-    cmdCancel = command(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdCancel = CommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     cmdCancel->setToolTip(QStringLiteral("Do not save changes."));
-    cmdHelp = command(this, QStringLiteral("cmdHelp"), QStringLiteral("Help"));
+    cmdHelp = CommandButton(this, QStringLiteral("cmdHelp"), QStringLiteral("Help"));
 
     auto* lists = new QHBoxLayout;
     lists->addWidget(fraSites, 2);
@@ -203,11 +196,7 @@ void frmSiteTimes::GetSiteNames() {
         ui.setBusy(false);
     } catch (const Error& e) {
         selecting_ = false;
-        ui.setBusy(false);
-        if (e.number == err::CannotAccessDatabase)
-            ShowDatabaseAccessMessage(ui, program_.paths.DatabasePath);
-        ui.message(QStringLiteral("Error: %1. #%2.").arg(e.description).arg(e.number),
-                   QStringLiteral("GetSiteNames"), Icon::Critical);
+        ReportError(ui, e, QStringLiteral("GetSiteNames"), program_.paths.DatabasePath);
     }
 }
 
@@ -391,11 +380,7 @@ void frmSiteTimes::showEvent(QShowEvent* event) {
 }
 
 void frmSiteTimes::cmdHelp_Click() {
-    const QString file = program_.paths.file(QStringLiteral("help/timehlp.txt"));
-    if (showHelp)
-        showHelp(file);
-    else
-        program_.ui.message(QStringLiteral("Not available yet."));
+    program_.ShowHelp(QStringLiteral("timehlp.txt"));
 }
 
 } // namespace rp

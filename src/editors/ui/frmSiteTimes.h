@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <array>
-#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -37,8 +36,6 @@ public:
 
     QString TimesFile;
     bool TimesChanged = false;
-
-    std::function<void(const QString&)> showHelp;
 
     // Loading the screen, and what happens each time it becomes the active window.
     void Form_Load();

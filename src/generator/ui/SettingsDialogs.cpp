@@ -39,7 +39,7 @@ frmCalSettings* SettingsDialogs::calSettings() {
         cal_ = new frmCalSettings(session_.program, main);
         cal_->repaintMain = [main] { main->update(); };
         // While the dialog exists, loading the settings in force also refreshes it.
-        DisplaySettings& display = session_.program.display;
+        DisplayState& display = session_.program.display;
         QPointer<frmCalSettings> dialog = cal_;
         display.onLoaded = [dialog, earlier = display.onLoaded](int kind) {
             if (earlier)
@@ -60,13 +60,11 @@ void SettingsDialogs::openMonth() {
 
 void SettingsDialogs::openFineTune() {
     frmTune* dialog = fineTune();
-    dialog->showHelp = showHelp;
     session_.calendar->execDialog(*dialog);
 }
 
 void SettingsDialogs::openCalSettings() {
     frmCalSettings* dialog = calSettings();
-    dialog->showHelp = showHelp;
     dialog->Form_Activate();
     session_.calendar->execDialog(*dialog);
 }

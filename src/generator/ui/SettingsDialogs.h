@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
 namespace rp {
 
@@ -25,9 +24,6 @@ public:
     frmMoYr* month();
     frmTune* fineTune();
     frmCalSettings* calSettings();
-
-    // Shows a help text file; without it Help says that help is not available yet.
-    std::function<void(const QString&)> showHelp;
 
 private:
     DesktopSession& session_;

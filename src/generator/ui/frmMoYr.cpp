@@ -4,8 +4,10 @@
 #include "model/EngineSettings.h"
 #include "model/Program.h"
 #include "platform/Error.h"
+#include "platform/ErrorReport.h"
 #include "platform/Ui.h"
-#include "workspace/ui/LeaveChecks.h"
+#include "platform/qt/LeaveChecks.h"
+#include "platform/qt/Twips.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,11 +18,6 @@
 namespace rp {
 
 namespace {
-
-// Twips (1/1440 inch) to pixels at 15 twips per pixel.
-constexpr int twips(int t) {
-    return t / 15;
-}
 
 const QString kMonthTitle = QStringLiteral("MONTH / YEAR");
 
@@ -173,8 +170,7 @@ void frmMoYr::cmdMoOK_Click() {
     try {
         WriteMonthFile(program_.paths.MonthFilePath, {int16_t(month), int16_t(year)});
     } catch (const Error& e) {
-        program_.ui.message(QStringLiteral("Error: %1. #%2.").arg(e.description).arg(e.number),
-                            QStringLiteral("frmMoYr.cmdMoOK"), Icon::Critical);
+        program_.ui.message(ErrorReportText(e), QStringLiteral("frmMoYr.cmdMoOK"), Icon::Critical);
         return;
     }
     const QString monthText = QString::number(month);

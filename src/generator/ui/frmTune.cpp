@@ -3,8 +3,10 @@
 #include "model/EngineSettings.h"
 #include "model/Program.h"
 #include "platform/Error.h"
+#include "platform/ErrorReport.h"
 #include "platform/Text.h"
 #include "platform/Ui.h"
+#include "platform/qt/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,12 +23,7 @@ namespace rp {
 
 namespace {
 
-// Twips (1/1440 inch) to pixels at 15 twips per pixel.
-constexpr int twips(int t) {
-    return t / 15;
-}
-
-constexpr int kWidth = 6000 / 15;
+constexpr int kWidth = twips(6000);
 
 bool isListDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('2');
@@ -243,8 +240,7 @@ void frmTune::cmdTuneOK_Click() {
         WriteAutoTune(program_.paths.AppFolder,
                       chkAutomatic->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     } catch (const Error& e) {
-        program_.ui.message(QStringLiteral("Error: %1. #%2.").arg(e.description).arg(e.number),
-                            QStringLiteral("frmTune.cmdTuneOK"), Icon::Critical);
+        program_.ui.message(ErrorReportText(e), QStringLiteral("frmTune.cmdTuneOK"), Icon::Critical);
         return;
     }
     accept();
@@ -260,11 +256,7 @@ void frmTune::reject() {
 }
 
 void frmTune::cmdTuneHelp_Click() {
-    const QString file = program_.paths.file(QStringLiteral("help/tunehlp.txt"));
-    if (showHelp)
-        showHelp(file);
-    else
-        program_.ui.message(QStringLiteral("Not available yet."));
+    program_.ShowHelp(QStringLiteral("tunehlp.txt"));
 }
 
 } // namespace rp

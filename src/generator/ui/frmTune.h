@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/qt/Twips.h"
+
 #include <QDialog>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -40,10 +41,10 @@ public:
     QPushButton* cmdTuneHelp;
 
     // Heights of the dialog and tops of its buttons, in pixels, with the rule frames shown and hidden.
-    static constexpr int kTallHeight = 4740 / 15;
-    static constexpr int kShortHeight = 1800 / 15;
-    static constexpr int kTallButtonTop = 3600 / 15;
-    static constexpr int kShortButtonTop = 600 / 15;
+    static constexpr int kTallHeight = twips(4740);
+    static constexpr int kShortHeight = twips(1800);
+    static constexpr int kTallButtonTop = twips(3600);
+    static constexpr int kShortButtonTop = twips(600);
 
     // Reads tune.dat and AutoTune.dat into the controls; runs once, when the dialog is created.
     void Form_Load();
@@ -53,9 +54,6 @@ public:
     void cmdTuneHelp_Click();
     // A key typed into one of the two lists; returns whether it is accepted.
     bool cboList_KeyPress(const QString& typed);
-
-    // Shows a help text file; without it Help says that help is not available yet.
-    std::function<void(const QString&)> showHelp;
 
 public slots:
     void reject() override;

@@ -1,5 +1,6 @@
 #include "workspace/ui/DesktopSession.h"
 
+#include "display_settings/DisplaySettings.h"
 #include "workspace/ui/frmCalendar.h"
 #include "workspace/ui/menunew.h"
 
@@ -14,7 +15,7 @@ DesktopSession::~DesktopSession() {
 
 void DesktopSession::start() {
     controller = std::make_unique<menunew>(program);
-    program.display.LoadAtStart();
+    DisplaySettings(program).LoadAtStart();
     calendar = std::make_unique<frmCalendar>(program, workspace, *controller);
     calendar->show();
     calendar->CustomCalendar();

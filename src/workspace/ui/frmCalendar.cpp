@@ -1,5 +1,6 @@
 #include "workspace/ui/frmCalendar.h"
 
+#include "display_settings/DisplaySettings.h"
 #include "model/CalendarFiles.h"
 #include "model/EngineSettings.h"
 #include "model/Program.h"
@@ -7,7 +8,9 @@
 #include "platform/Error.h"
 #include "platform/Text.h"
 #include "platform/Ui.h"
+#include "platform/qt/BgrColor.h"
 #include "platform/qt/MonthCalendar.h"
+#include "platform/qt/Twips.h"
 #include "workspace/DayTextsFile.h"
 #include "workspace/PersonalCalendar.h"
 #include "workspace/ProductInfo.h"
@@ -32,20 +35,6 @@
 namespace rp {
 
 namespace {
-
-// Twips (1/1440 inch) to pixels at 15 twips per pixel.
-constexpr int twips(int t) {
-    return t / 15;
-}
-
-// 0xBBGGRR from an RGB triple, as the month control takes colours.
-constexpr int bgr(int r, int g, int b) {
-    return (b << 16) | (g << 8) | r;
-}
-
-QColor colorOf(int bgrValue) {
-    return QColor(bgrValue & 0xff, (bgrValue >> 8) & 0xff, (bgrValue >> 16) & 0xff);
-}
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -309,14 +298,14 @@ void frmCalendar::ChangeHeading(const QString& kind, const QString& text) {
     QPalette palette = lblHeading->palette();
     const QColor windowText = QApplication::palette().color(QPalette::WindowText);
     if (kind == QLatin1String("Generating")) {
-        palette.setColor(QPalette::WindowText, colorOf(0x0000FF));
+        palette.setColor(QPalette::WindowText, colorFromBgr(0x0000FF));
         f.setItalic(true);
     } else if (kind == QLatin1String("Saved") || kind == QLatin1String("Generated")) {
         palette.setColor(QPalette::WindowText, windowText);
     } else if (kind == QLatin1String("Personal")) {
-        palette.setColor(QPalette::WindowText, colorOf(0xFF0000));
+        palette.setColor(QPalette::WindowText, colorFromBgr(0xFF0000));
     } else if (kind == QLatin1String("Example")) {
-        palette.setColor(QPalette::WindowText, colorOf(0x0000FF));
+        palette.setColor(QPalette::WindowText, colorFromBgr(0x0000FF));
         cmdSetAsDefault->setVisible(true);
         cmdExitExample->setVisible(true);
     } else {
@@ -330,14 +319,14 @@ void frmCalendar::ChangeHeading(const QString& kind, const QString& text) {
 
 void frmCalendar::DoBackGround(int intFrom) {
     if (intFrom == 1) {
-        ctCalendar1->setAppearance(4, bgr(255, 255, 255));
-        ctCalendar1->setAppearance(30, bgr(255, 255, 102));
-        ctCalendar1->setAppearance(12, bgr(255, 255, 153));
-        ctCalendar1->setAppearance(32, bgr(255, 255, 204));
+        ctCalendar1->setAppearance(4, bgrOf(255, 255, 255));
+        ctCalendar1->setAppearance(30, bgrOf(255, 255, 102));
+        ctCalendar1->setAppearance(12, bgrOf(255, 255, 153));
+        ctCalendar1->setAppearance(32, bgrOf(255, 255, 204));
     } else if (intFrom == 2) {
-        ctCalendar1->setAppearance(30, bgr(51, 255, 255));
-        ctCalendar1->setAppearance(12, bgr(102, 255, 255));
-        ctCalendar1->setAppearance(32, bgr(153, 255, 255));
+        ctCalendar1->setAppearance(30, bgrOf(51, 255, 255));
+        ctCalendar1->setAppearance(12, bgrOf(102, 255, 255));
+        ctCalendar1->setAppearance(32, bgrOf(153, 255, 255));
     }
     ctCalendar1->setAppearance(33, -1);
     ctCalendar1->setAppearance(34, -1);
@@ -363,11 +352,11 @@ void frmCalendar::SetMonthRange() {
 }
 
 void frmCalendar::SetFonts() {
-    DisplaySettings& d = program_.display;
+    const DisplayState& d = program_.display;
     if (d.m_chkDefaultFonts > 0)
-        d.SetFontsToDefault();
+        DisplaySettings(program_).SetFontsToDefault();
     else
-        d.SetFontsToCustom();
+        DisplaySettings(program_).SetFontsToCustom();
     auto font = [&](const QString& face, int size, bool bold, bool italic) -> std::optional<QFont> {
         if (trimBlanks(face).isEmpty() || size <= 0 || size > 400)
             return std::nullopt;
@@ -387,7 +376,7 @@ void frmCalendar::SetFonts() {
     }
     if (date)
         ctCalendar1->setDateFont(*date);
-    ctCalendar1->setAppearance(22, bgr(128, 0, 128));
+    ctCalendar1->setAppearance(22, bgrOf(128, 0, 128));
     if (text)
         ctCalendar1->setTextFont(*text);
     ctCalendar1->setForeColor(d.m_TextForeColorScreen);

@@ -3,9 +3,9 @@
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
+#include "platform/qt/LeaveChecks.h"
 #include "workspace/PersonalCalendar.h"
 #include "workspace/Workspace.h"
-#include "workspace/ui/LeaveChecks.h"
 
 #include <QComboBox>
 #include <QFile>

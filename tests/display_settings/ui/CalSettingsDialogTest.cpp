@@ -3,10 +3,10 @@
 // settings files that are missing or short.
 
 #include "../../support/TestFolder.h"
+#include "ScriptedUi.h"
 #include "display_settings/ui/frmCalSettings.h"
 #include "model/Program.h"
 #include "platform/Error.h"
-#include "platform/ScriptedUi.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -56,14 +56,14 @@ DisplayValues storedCustomValues() {
 class CalSettings : public ::testing::Test {
 protected:
     void SetUp() override {
-        program.display.WriteSettingsRecord(0, customValues());
+        DisplaySettings(program).WriteSettingsRecord(0, customValues());
         useKind("0");
     }
     void TearDown() override { expectNoUnexpectedPrompts(ui); }
 
     void useKind(const QByteArray& kind) {
         folder.write(QStringLiteral("settings/TypeSettings.dat"), kind + "\r\n");
-        program.display.LoadAtStart();
+        DisplaySettings(program).LoadAtStart();
     }
     // Shows the dialog as the main window does each time.
     frmCalSettings& open() {
@@ -111,7 +111,7 @@ TEST_F(CalSettings, DefaultSetIsShownReadOnly) {
     frmCalSettings& d = open();
     EXPECT_TRUE(d.chkDefaultFonts->isChecked());
     EXPECT_EQ(d.workingKind(), 1);
-    EXPECT_EQ(d.working(), program.display.ReadSettingsRecord(1));
+    EXPECT_EQ(d.working(), DisplaySettings(program).ReadSettingsRecord(1));
     for (QWidget* w : {static_cast<QWidget*>(d.cmdScreen), static_cast<QWidget*>(d.cmdPrinted),
                        static_cast<QWidget*>(d.txtScreenDayHeight),
                        static_cast<QWidget*>(d.txtPrintedDayHeight), static_cast<QWidget*>(d.Option1[2]),
@@ -283,7 +283,7 @@ TEST_F(CalSettings, ChoosingTheDefaultSetInTheDialogPutsItInUse) {
     d.cmdOK->click();
     EXPECT_EQ(settingsFile(QStringLiteral("TypeSettings.dat")), QByteArray("1\r\n"));
     EXPECT_EQ(program.display.m_chkDefaultFonts, 1);
-    EXPECT_EQ(program.display.values(), program.display.ReadSettingsRecord(1));
+    EXPECT_EQ(program.display.values(), DisplaySettings(program).ReadSettingsRecord(1));
 }
 
 TEST_F(CalSettings, CancelDropsTheWorkingCopy) {
@@ -309,7 +309,7 @@ TEST_F(CalSettings, ClosingFromTheTitleBarSaves) {
     EXPECT_FALSE(d.isVisible());
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, kOkText);
-    EXPECT_EQ(program.display.ReadSettingsRecord(0).m_DateHeightPrinter, 222);
+    EXPECT_EQ(DisplaySettings(program).ReadSettingsRecord(0).m_DateHeightPrinter, 222);
 }
 
 TEST_F(CalSettings, LoadingTheSettingsRefreshesTheOpenDialog) {
@@ -319,11 +319,11 @@ TEST_F(CalSettings, LoadingTheSettingsRefreshesTheOpenDialog) {
     v.m_DateHeightScreen = 333;
     v.m_LetterNo = 0;
     v.m_LetterYes = 1;
-    program.display.WriteSettingsRecord(0, v);
-    program.display.SetFontsToCustom();
+    DisplaySettings(program).WriteSettingsRecord(0, v);
+    DisplaySettings(program).SetFontsToCustom();
     EXPECT_EQ(d.txtScreenDayHeight->text(), QStringLiteral("333"));
     EXPECT_TRUE(d.Option1[0]->isChecked());
-    program.display.SetFontsToDefault();
+    DisplaySettings(program).SetFontsToDefault();
     EXPECT_FALSE(d.cmdScreen->isEnabled());
     EXPECT_FALSE(d.txtFullNameSize->isEnabled());
 }
@@ -337,7 +337,7 @@ TEST_F(CalSettings, DevelopmentSwitchShowsOnlyInAProjectFolder) {
     ASSERT_TRUE(QFile::copy(folder.file(QStringLiteral("settings/DefaultSettings.dat")),
                             project.path() + QStringLiteral("/settings/DefaultSettings.dat")));
     Program inProject(ui, project.path());
-    inProject.display.LoadAtStart();
+    DisplaySettings(inProject).LoadAtStart();
     frmCalSettings d(inProject);
     d.Form_Activate();
     EXPECT_FALSE(d.chkAllowDefaultSettings->isHidden());
@@ -348,7 +348,7 @@ TEST_F(CalSettings, DevelopmentSwitchShowsOnlyInAProjectFolder) {
     EXPECT_TRUE(d.cmdScreen->isEnabled());
     typeInto(d.txtScreenDayHeight, QStringLiteral("101"));
     d.cmdOK->click();
-    EXPECT_EQ(inProject.display.ReadSettingsRecord(1).m_DateHeightScreen, 101);
+    EXPECT_EQ(DisplaySettings(inProject).ReadSettingsRecord(1).m_DateHeightScreen, 101);
 
     // A lower-case "project" is not the development folder.
     QTemporaryDir lower(QDir::tempPath() + QStringLiteral("/rotaplanproject-XXXXXX"));
@@ -362,7 +362,7 @@ TEST_F(CalSettings, DevelopmentSwitchShowsOnlyInAProjectFolder) {
 TEST_F(CalSettings, MissingSettingsFilesOpenWithSensibleValues) {
     for (const char* name : {"TypeSettings.dat", "CustomSettings.dat", "DefaultSettings.dat"})
         ASSERT_TRUE(QFile::remove(folder.file(QStringLiteral("settings/") + QLatin1String(name))));
-    program.display.LoadAtStart();
+    DisplaySettings(program).LoadAtStart();
     frmCalSettings& d = open();
     EXPECT_TRUE(d.chkDefaultFonts->isChecked()) << "without the kind file the default set is in use";
     EXPECT_EQ(d.txtScreenDayHeight->text(), QStringLiteral("115"));
@@ -386,7 +386,7 @@ TEST_F(CalSettings, ShortCustomRecordShowsWhatItHolds) {
     EXPECT_TRUE(d.Option1[2]->isChecked());
     EXPECT_TRUE(ui.messages().empty());
     d.cmdOK->click();
-    EXPECT_EQ(program.display.ReadSettingsRecord(0).m_LetterAgt, 1);
+    EXPECT_EQ(DisplaySettings(program).ReadSettingsRecord(0).m_LetterAgt, 1);
 }
 
 TEST_F(CalSettings, HelpWithoutAViewerSaysSo) {
@@ -395,7 +395,7 @@ TEST_F(CalSettings, HelpWithoutAViewerSaysSo) {
     d.cmdHelp->click();
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Not available yet."));
-    d.showHelp = [&](const QString& file) { shown = file; };
+    program.showHelp = [&](const QString& file) { shown = file; };
     d.cmdHelp->click();
     EXPECT_EQ(shown, folder.file(QStringLiteral("help/CALhlp.txt")));
 }

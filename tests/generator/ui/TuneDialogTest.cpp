@@ -251,7 +251,7 @@ TEST_F(TuneDialog, HelpWithoutAViewerSaysSo) {
 
 TEST_F(TuneDialog, HelpShowsTheTuningHelpText) {
     QString shown;
-    dialogs->showHelp = [&](const QString& file) { shown = file; };
+    session->program.showHelp = [&](const QString& file) { shown = file; };
     openTune([](frmTune& d) {
         d.cmdTuneHelp->click();
         d.cmdTuneCancel->click();

@@ -3,7 +3,7 @@
 
 #include "../../support/TestFolder.h"
 #include "../../support/WidgetDriving.h"
-#include "platform/ScriptedUi.h"
+#include "ScriptedUi.h"
 #include "workspace/PersonalCalendar.h"
 #include "workspace/Workspace.h"
 #include "workspace/ui/frmComments.h"

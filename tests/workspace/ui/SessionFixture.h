@@ -1,8 +1,8 @@
 #pragma once
 
 #include "../../support/TestFolder.h"
+#include "ScriptedUi.h"
 #include "model/EngineSettings.h"
-#include "platform/ScriptedUi.h"
 #include "platform/qt/MonthCalendar.h"
 #include "workspace/ui/DesktopSession.h"
 #include "workspace/ui/frmCalendar.h"

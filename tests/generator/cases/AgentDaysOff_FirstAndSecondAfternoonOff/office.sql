@@ -1,0 +1,15 @@
+-- AgentDaysOff.FirstAndSecondAfternoonOff
+-- The site is filled by the rules routine with no rule switched on, so an agent alone takes, pass after
+-- pass, the first open slot of the fill order that it may take.
+-- Every letter on the 5th (Thursday) and the 6th (Friday) of January 2023, nothing else. First afternoon
+-- off (the 5th) and second afternoon off (the 6th).
+
+INSERT INTO Sites (fdSNum, fdSName, fdSClose, fdLink,
+                   fdAM1, fdAM2, fdAM3, fdAM4, fdAM5, fdAM6, fdAM7,
+                   fdPM1, fdPM2, fdPM3, fdPM4, fdPM5, fdPM6, fdPM7,
+                   fdEV1, fdEV2, fdEV3, fdEV4, fdEV5, fdEV6, fdEV7)
+VALUES (1, 'North', '1-4 7-31', NULL,
+        2, 2, 2, 2, 2, 2, 2,        -- mornings (A, B), Sunday to Saturday
+        4, 4, 4, 4, 4, 4, 4,        -- afternoons (C to F)
+        2, 2, 2, 2, 2, 2, 2);       -- evenings (G, H)
+INSERT INTO Agents (fdName, fdInitial, fdAssigned, fdOffPM1, fdOffPM2) VALUES ('Agent AN', 'AN', '1', '5', '6');

@@ -1,0 +1,14 @@
+-- AgentMaximum.ZeroLeavesTheManualEntriesStanding
+-- The site is filled by the rules routine with no rule switched on, so an agent alone takes, pass after
+-- pass, the first open slot of the fill order that it may take.
+-- A maximum of 0 leaves the manual entries standing (Tuesdays 3, 10, 17, 24, 31).
+
+INSERT INTO Sites (fdSNum, fdSName, fdSClose, fdLink,
+                   fdAM1, fdAM2, fdAM3, fdAM4, fdAM5, fdAM6, fdAM7,
+                   fdPM1, fdPM2, fdPM3, fdPM4, fdPM5, fdPM6, fdPM7,
+                   fdEV1, fdEV2, fdEV3, fdEV4, fdEV5, fdEV6, fdEV7)
+VALUES (1, 'North', NULL, NULL,
+        0, 0, 1, 0, 0, 0, 0,        -- mornings (A, B), Sunday to Saturday
+        0, 0, 0, 0, 0, 0, 0,        -- afternoons (C to F)
+        0, 0, 0, 0, 0, 0, 0);       -- evenings (G, H)
+INSERT INTO Agents (fdName, fdInitial, fdMaxTimes, fdAssigned, fdManOn1, fdManSite1) VALUES ('Agent AN', 'AN', 0, '1', '3A', 1);

@@ -1,0 +1,15 @@
+-- AgentTeams.TeamCopiesAreRotatedWithTheOthers
+-- The site is filled by the rules routine with no rule switched on, so an agent alone takes, pass after
+-- pass, the first open slot of the fill order that it may take.
+-- The team's copies are rotated with the others (rotation start 2).
+
+INSERT INTO Sites (fdSNum, fdSName, fdSClose, fdLink,
+                   fdAM1, fdAM2, fdAM3, fdAM4, fdAM5, fdAM6, fdAM7,
+                   fdPM1, fdPM2, fdPM3, fdPM4, fdPM5, fdPM6, fdPM7,
+                   fdEV1, fdEV2, fdEV3, fdEV4, fdEV5, fdEV6, fdEV7)
+VALUES (1, 'North', NULL, NULL,
+        1, 0, 0, 0, 0, 0, 0,        -- mornings (A, B), Sunday to Saturday
+        0, 0, 0, 0, 0, 0, 0,        -- afternoons (C to F)
+        0, 0, 0, 0, 0, 0, 0);       -- evenings (G, H)
+INSERT INTO Agents (fdName, fdInitial, fdAssigned) VALUES ('Agent T+1', 'T+1', '1');
+INSERT INTO Agents (fdName, fdInitial, fdAssigned) VALUES ('Agent X', 'X', '1');

@@ -1,0 +1,22 @@
+-- Driver.ALoneLinkedSiteIsReportedAndNoCalendarRemains
+-- The only agent (ZZ) works at no existing site, so every open slot comes out as AGT? and no message about
+-- missing agents is due.
+-- A lone linked site is reported and no calendar remains; the calendar window is not asked to show one.
+
+INSERT INTO Sites (fdSNum, fdSName, fdSClose, fdLink,
+                   fdAM1, fdAM2, fdAM3, fdAM4, fdAM5, fdAM6, fdAM7,
+                   fdPM1, fdPM2, fdPM3, fdPM4, fdPM5, fdPM6, fdPM7,
+                   fdEV1, fdEV2, fdEV3, fdEV4, fdEV5, fdEV6, fdEV7)
+VALUES (1, 'North', NULL, 'A',
+        1, 0, 0, 0, 0, 0, 0,        -- mornings (A, B), Sunday to Saturday
+        0, 0, 0, 0, 0, 0, 0,        -- afternoons (C to F)
+        0, 0, 0, 0, 0, 0, 0);       -- evenings (G, H)
+INSERT INTO Sites (fdSNum, fdSName, fdSClose, fdLink,
+                   fdAM1, fdAM2, fdAM3, fdAM4, fdAM5, fdAM6, fdAM7,
+                   fdPM1, fdPM2, fdPM3, fdPM4, fdPM5, fdPM6, fdPM7,
+                   fdEV1, fdEV2, fdEV3, fdEV4, fdEV5, fdEV6, fdEV7)
+VALUES (2, 'South', NULL, NULL,
+        0, 0, 0, 0, 0, 0, 1,        -- mornings (A, B), Sunday to Saturday
+        0, 0, 0, 0, 0, 0, 0,        -- afternoons (C to F)
+        0, 0, 0, 0, 0, 0, 0);       -- evenings (G, H)
+INSERT INTO Agents (fdName, fdInitial, fdAssigned) VALUES ('Agent ZZ', 'ZZ', '9');

@@ -1,0 +1,15 @@
+-- NumberOrText/Maximum.LimitsTheGeneratedSlots/1
+-- The site is filled by the rules routine with no rule switched on, so an agent alone takes, pass after
+-- pass, the first open slot of the fill order that it may take.
+-- A maximum given as the text '3' limits the generated slots (a text maximum reads as its leading number).
+-- The field's number affinity stores it as the number 3.
+
+INSERT INTO Sites (fdSNum, fdSName, fdSClose, fdLink,
+                   fdAM1, fdAM2, fdAM3, fdAM4, fdAM5, fdAM6, fdAM7,
+                   fdPM1, fdPM2, fdPM3, fdPM4, fdPM5, fdPM6, fdPM7,
+                   fdEV1, fdEV2, fdEV3, fdEV4, fdEV5, fdEV6, fdEV7)
+VALUES (1, 'North', NULL, NULL,
+        1, 0, 0, 0, 0, 0, 0,        -- mornings (A, B), Sunday to Saturday
+        0, 0, 0, 0, 0, 0, 0,        -- afternoons (C to F)
+        0, 0, 0, 0, 0, 0, 0);       -- evenings (G, H)
+INSERT INTO Agents (fdName, fdInitial, fdMaxTimes, fdAssigned) VALUES ('Agent AN', 'AN', '3', '1');

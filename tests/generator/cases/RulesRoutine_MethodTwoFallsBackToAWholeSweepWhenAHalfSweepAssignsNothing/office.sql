@@ -1,0 +1,18 @@
+-- RulesRoutine.MethodTwoFallsBackToAWholeSweepWhenAHalfSweepAssignsNothing
+-- The manual-rule routine (AutoTune.dat "0"): one slot per agent per pass, the spacing rules of tune.dat
+-- and the two sweep methods.
+-- Method 2 falls back to a whole sweep when a half sweep assigns nothing: 4..1 gives BB, AA; 3..4 gives
+-- nothing, so 4..1 again rather than 1..2.
+
+INSERT INTO Sites (fdSNum, fdSName, fdSClose, fdLink,
+                   fdAM1, fdAM2, fdAM3, fdAM4, fdAM5, fdAM6, fdAM7,
+                   fdPM1, fdPM2, fdPM3, fdPM4, fdPM5, fdPM6, fdPM7,
+                   fdEV1, fdEV2, fdEV3, fdEV4, fdEV5, fdEV6, fdEV7)
+VALUES (1, 'North', NULL, NULL,
+        1, 0, 0, 0, 0, 0, 0,        -- mornings (A, B), Sunday to Saturday
+        0, 0, 0, 0, 0, 0, 0,        -- afternoons (C to F)
+        0, 0, 0, 0, 0, 0, 0);       -- evenings (G, H)
+INSERT INTO Agents (fdName, fdInitial, fdAssigned) VALUES ('Agent AA', 'AA', '1');
+INSERT INTO Agents (fdName, fdInitial, fdAssigned) VALUES ('Agent BB', 'BB', '1');
+INSERT INTO Agents (fdName, fdInitial, fdAssigned) VALUES ('Agent CC', 'CC', '2');
+INSERT INTO Agents (fdName, fdInitial, fdAssigned) VALUES ('Agent DD', 'DD', '2');

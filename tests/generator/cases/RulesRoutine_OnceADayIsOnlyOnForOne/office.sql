@@ -1,0 +1,15 @@
+-- RulesRoutine.OnceADayIsOnlyOnForOne
+-- The manual-rule routine (AutoTune.dat "0"): one slot per agent per pass, the spacing rules of tune.dat
+-- and the two sweep methods.
+-- Once a day is only on for 1: tune.dat holds -1 for it (and 2 and -1 for the other switches), so all are
+-- off; method 2.
+
+INSERT INTO Sites (fdSNum, fdSName, fdSClose, fdLink,
+                   fdAM1, fdAM2, fdAM3, fdAM4, fdAM5, fdAM6, fdAM7,
+                   fdPM1, fdPM2, fdPM3, fdPM4, fdPM5, fdPM6, fdPM7,
+                   fdEV1, fdEV2, fdEV3, fdEV4, fdEV5, fdEV6, fdEV7)
+VALUES (1, 'North', '2-31', NULL,
+        2, 0, 0, 0, 0, 0, 0,        -- mornings (A, B), Sunday to Saturday
+        0, 0, 0, 0, 0, 0, 0,        -- afternoons (C to F)
+        0, 0, 0, 0, 0, 0, 0);       -- evenings (G, H)
+INSERT INTO Agents (fdName, fdInitial, fdAssigned) VALUES ('Agent AN', 'AN', '1');
