@@ -73,7 +73,7 @@ void buildLargestOffice(const QString& path) {
 void runGenerations(benchmark::State& state, const BenchFolder& folder) {
     ScriptedUi ui;
     Program program(ui, folder.path());
-    DisplaySettings(program).LoadAtStart();
+    DisplaySettings(program).loadAtStart();
     GenerationOptions options;
     options.rotation = [](int) { return 1; };
     int calendars = 0;

@@ -85,7 +85,7 @@ int generate(const Arguments& args, const QString& executableDir, FILE* out, FIL
 
     StreamUi ui(err);
     Program program(ui, QFileInfo(folder).absoluteFilePath());
-    DisplaySettings(program).LoadAtStart();
+    DisplaySettings(program).loadAtStart();
     const MonthSetting month = ReadMonthFile(program.paths.MonthFilePath);
     program.schedule.SchedMonth = QString::number(month.month);
     program.schedule.SchedYear = QString::number(month.year);

@@ -155,18 +155,18 @@ void DisplaySettings::SetFontsToDefault() {
     load(1);
 }
 
-void DisplaySettings::LoadSetInUse() {
+void DisplaySettings::loadSetInUse() {
     if (inForce_.m_chkDefaultFonts < 1)
         SetFontsToCustom();
     else
         SetFontsToDefault();
 }
 
-void DisplaySettings::LoadAtStart() {
+void DisplaySettings::loadAtStart() {
     const QStringList lines = splitLines(readTextFile(kindPath()).value_or(QString()));
     const QString first = lines.isEmpty() ? QString() : trimBlanks(lines.first());
     inForce_.m_chkDefaultFonts = first.isEmpty() ? int16_t(1) : int16_t(leadingNumber(first));
-    LoadSetInUse();
+    loadSetInUse();
 }
 
 void DisplaySettings::WriteSettingsRecord(int kind, const DisplayValues& v) const {
@@ -177,7 +177,7 @@ void DisplaySettings::WriteSettingsKind(int kind) const {
     writeTextFileAtomic(kindPath(), crlfLines({QString::number(kind)}));
 }
 
-void DisplaySettings::WriteSettingsSet(int kind, const DisplayValues& v) const {
+void DisplaySettings::writeSettingsSet(int kind, const DisplayValues& v) const {
     const QString path = recordPath(kind);
     const bool existed = QFileInfo::exists(path);
     const std::optional<QByteArray> before = readBinaryFile(path);

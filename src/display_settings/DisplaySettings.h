@@ -34,11 +34,11 @@ public:
     QString kindPath() const;
 
     // Reads TypeSettings.dat and loads the set it names; errors are passed over.
-    void LoadAtStart();
+    void loadAtStart();
     void SetFontsToCustom();
     void SetFontsToDefault();
     // Loads the set named by m_chkDefaultFonts.
-    void LoadSetInUse();
+    void loadSetInUse();
 
     // Writes a record as record 1 of CustomSettings.dat (kind 0) or DefaultSettings.dat (kind 1).
     void WriteSettingsRecord(int kind, const DisplayValues& v) const;
@@ -46,7 +46,7 @@ public:
     void WriteSettingsKind(int kind) const;
     // Writes a set and then TypeSettings.dat naming it. When the second write fails the record is put
     // back as it was, so that a failure (thrown as Error) leaves both files unchanged.
-    void WriteSettingsSet(int kind, const DisplayValues& v) const;
+    void writeSettingsSet(int kind, const DisplayValues& v) const;
     // Reads one record file; a missing file is created empty and reads as all zeros.
     DisplayValues ReadSettingsRecord(int kind) const;
 

@@ -4,7 +4,7 @@
 
 namespace rp {
 
-void Program::ShowHelp(const QString& fileName) const {
+void Program::openHelp(const QString& fileName) const {
     if (showHelp)
         showHelp(paths.file(QStringLiteral("help/") + fileName));
     else

@@ -24,7 +24,7 @@ struct Program {
 
     // The Help command of every window: the named text of the help folder, or "Not available yet." while
     // there is no help viewer.
-    void ShowHelp(const QString& fileName) const;
+    void openHelp(const QString& fileName) const;
 };
 
 } // namespace rp

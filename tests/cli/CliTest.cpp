@@ -1,6 +1,6 @@
 // rotaplan-cli run as a program: arguments, exit status, what it prints and the files it leaves.
 
-#include "../generator/OfficeBuilder.h"
+#include "OfficeBuilder.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -84,9 +84,9 @@ void buildBusyOffice(OfficeRun& office) {
 TEST(Cli, HelpExplainsTheCommandAndExitsZero) {
     const CliResult r = runCli({QStringLiteral("--help")});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(r.out.contains(QStringLiteral("generate"))) << r.out.toStdString();
-    EXPECT_TRUE(r.out.contains(QStringLiteral("--app-folder"))) << r.out.toStdString();
-    EXPECT_TRUE(r.out.contains(QStringLiteral("--rotation-start"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("generate"))) << r.out;
+    EXPECT_TRUE(r.out.contains(QStringLiteral("--app-folder"))) << r.out;
+    EXPECT_TRUE(r.out.contains(QStringLiteral("--rotation-start"))) << r.out;
 }
 
 TEST(Cli, NoArgumentsIsAnError) {
@@ -100,7 +100,7 @@ TEST(Cli, AnUnknownOptionIsRefusedByName) {
     buildSmallOffice(office);
     const CliResult r = generateIn(office, {QStringLiteral("--bogus")});
     EXPECT_NE(r.exitCode, 0);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("--bogus"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("--bogus"))) << r.err;
     EXPECT_TRUE(office.generatedFiles().isEmpty());
 }
 
@@ -111,8 +111,8 @@ TEST_P(BadRotationStart, IsRefusedWithAMessage) {
     buildSmallOffice(office);
     const CliResult r = generateIn(office, {QStringLiteral("--rotation-start"), QLatin1String(GetParam())});
     EXPECT_NE(r.exitCode, 0);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("--rotation-start"))) << r.err.toStdString();
-    EXPECT_TRUE(office.generatedFiles().isEmpty()) << office.generatedFiles().join(' ').toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("--rotation-start"))) << r.err;
+    EXPECT_TRUE(office.generatedFiles().isEmpty()) << office.generatedFiles().join(' ');
 }
 
 // The office has three agent entries.
@@ -147,20 +147,20 @@ TEST(Cli, ANormalRunWritesTheCalendarAndPrintsASummary) {
     OfficeRun office;
     buildSmallOffice(office);
     const CliResult r = generateIn(office, {QStringLiteral("--rotation-start"), QStringLiteral("2")});
-    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(r.err.isEmpty()) << r.err;
     EXPECT_EQ(office.calendar(1), records(QStringLiteral("01A1YB__")));
     EXPECT_EQ(office.description(1), descriptionOf(QStringLiteral("North"), QStringLiteral("1")));
     EXPECT_EQ(office.generatedFiles(), (QStringList{"0123.1", "0123.1D"}));
-    EXPECT_TRUE(r.out.contains(QStringLiteral("0123.1"))) << r.out.toStdString();
-    EXPECT_TRUE(r.out.contains(QStringLiteral("North"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("0123.1"))) << r.out;
+    EXPECT_TRUE(r.out.contains(QStringLiteral("North"))) << r.out;
     EXPECT_TRUE(
         r.out.contains(QStringLiteral("Once/day:False. Once/Week:False. Once/weekday:False. Method:1")))
-        << r.out.toStdString();
+        << r.out;
     const qsizetype yb = r.out.indexOf(QStringLiteral("YB__"));
     const qsizetype zc = r.out.indexOf(QStringLiteral("ZC__"));
     const qsizetype xa = r.out.indexOf(QStringLiteral("XA__"));
-    EXPECT_TRUE(yb >= 0 && yb < zc && zc < xa) << r.out.toStdString();
+    EXPECT_TRUE(yb >= 0 && yb < zc && zc < xa) << r.out;
 }
 
 TEST(Cli, MessagesArePrintedWithTheirTitle) {
@@ -172,8 +172,7 @@ TEST(Cli, MessagesArePrintedWithTheirTitle) {
     office.addAgent(QStringLiteral("AN"));
     const CliResult r = generateIn(office, {QStringLiteral("--rotation-start"), QStringLiteral("1")});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Site Links Error.: Uneven number of linked sites.")))
-        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Site Links Error.: Uneven number of linked sites."))) << r.err;
     EXPECT_TRUE(office.generatedFiles().isEmpty());
 }
 
@@ -187,14 +186,13 @@ TEST(Cli, AFixedRotationStartIsDeterministicWithEitherRoutine) {
                 office->useAutomatic();
             const CliResult r =
                 generateIn(*office, {QStringLiteral("--rotation-start"), QStringLiteral("4")});
-            EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+            EXPECT_EQ(r.exitCode, 0) << r.err;
         }
         const QStringList names = first.generatedFiles();
         EXPECT_EQ(names, (QStringList{"0123.1", "0123.1D", "0123.2", "0123.2D"}));
         EXPECT_EQ(second.generatedFiles(), names);
         for (const QString& name : names)
-            EXPECT_EQ(first.file(name), second.file(name))
-                << name.toStdString() << (automatic ? " automatic" : "");
+            EXPECT_EQ(first.file(name), second.file(name)) << name << (automatic ? " automatic" : "");
         // Every record on its own CR LF line.
         const std::string calendar = first.calendar(1);
         EXPECT_EQ(calendar.size() % 10, 0u);

@@ -1,7 +1,7 @@
 // Display settings: the 172-byte record, the files of both sets and which set is loaded.
 #include "display_settings/DisplaySettings.h"
 
-#include "../support/TestFolder.h"
+#include "TestFolder.h"
 #include "platform/Text.h"
 
 #include <QFile>
@@ -175,7 +175,7 @@ TEST_F(SettingsFolder, KindZeroLoadsTheCustomSet) {
     writeBothSets();
     for (const char* content : {"0\r\n", " 0 \r\n", "0"}) {
         writeKind(content);
-        settings.LoadAtStart();
+        settings.loadAtStart();
         EXPECT_EQ(inForce.m_chkDefaultFonts, 0) << content;
         EXPECT_EQ(trimRightBlanks(inForce.m_DateFontScreen), QStringLiteral("Custom Face")) << content;
     }
@@ -185,13 +185,13 @@ TEST_F(SettingsFolder, KindOneEmptyOrMissingLoadsTheDefaultSet) {
     writeBothSets();
     for (const char* content : {"1\r\n", "\r\n", ""}) {
         writeKind(content);
-        settings.LoadAtStart();
+        settings.loadAtStart();
         EXPECT_EQ(inForce.m_chkDefaultFonts, 1) << content;
         EXPECT_EQ(trimRightBlanks(inForce.m_DateFontScreen), QStringLiteral("Default Face")) << content;
     }
     ASSERT_TRUE(QFile::remove(settings.kindPath()));
     inForce.m_chkDefaultFonts = 0;
-    settings.LoadAtStart();
+    settings.loadAtStart();
     EXPECT_EQ(inForce.m_chkDefaultFonts, 1);
     EXPECT_EQ(trimRightBlanks(inForce.m_DateFontScreen), QStringLiteral("Default Face"));
 }
@@ -203,14 +203,14 @@ TEST_F(SettingsFolder, LoadingTellsWhichSetWasLoaded) {
     settings.SetFontsToCustom();
     settings.SetFontsToDefault();
     inForce.m_chkDefaultFonts = 0;
-    settings.LoadSetInUse();
+    settings.loadSetInUse();
     EXPECT_EQ(loaded, (std::vector<int>{0, 1, 0}));
 }
 
 TEST_F(SettingsFolder, MissingRecordFileIsCreatedEmptyAndLoadsZeros) {
     inForce.m_DateSizeScreen = 20;
     writeKind("0\r\n");
-    settings.LoadAtStart();
+    settings.loadAtStart();
     EXPECT_TRUE(folder.exists(QStringLiteral("settings/CustomSettings.dat")));
     EXPECT_EQ(QFileInfo(settings.recordPath(0)).size(), 0);
     EXPECT_EQ(inForce.m_DateSizeScreen, 0);
@@ -235,7 +235,7 @@ TEST(InstalledSettings, DecodeToSensibleValues) {
     const QString dir = test::buildResources() + QStringLiteral("/settings/");
     for (const QString& name :
          {QStringLiteral("DefaultSettings.dat"), QStringLiteral("CustomSettings.dat")}) {
-        SCOPED_TRACE(name.toStdString());
+        SCOPED_TRACE(name);
         QFile f(dir + name);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray bytes = f.readAll();
@@ -265,5 +265,5 @@ TEST(InstalledSettings, DecodeToSensibleValues) {
     QFile kind(dir + QStringLiteral("TypeSettings.dat"));
     ASSERT_TRUE(kind.open(QIODevice::ReadOnly));
     const QByteArray k = kind.readAll();
-    EXPECT_TRUE(k == "0\r\n" || k == "1\r\n") << k.toStdString();
+    EXPECT_TRUE(k == "0\r\n" || k == "1\r\n") << k;
 }

@@ -1,6 +1,8 @@
 // Entry rules of the editors: what each box lets in, stored forms, site numbers and list entries.
 #include "editors/EntryRules.h"
 
+#include "Printers.h"
+
 #include <gtest/gtest.h>
 
 using namespace rp;

@@ -1,27 +1,19 @@
 // The six example offices as built into the program folder: each opens as an office database, holds the
 // sites, agents, links and teams it is described with, keeps every value within what the editors accept,
 // passes the editors' checks, and has enough agents for its duties in any month.
-#include "../support/TestFolder.h"
-#include "ScriptedUi.h"
+#include "OfficeData.h"
+#include "TestFolder.h"
 #include "model/EntrySyntax.h"
 #include "model/OfficeDatabase.h"
 #include "platform/Database.h"
 #include "platform/Text.h"
 
-#include <QHash>
 #include <QSet>
-#include <map>
 
 using namespace rp;
-
-// Failure messages show texts as text.
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
+using namespace rp::test;
 
 namespace {
-
-using Record = QHash<QString, QVariant>;
 
 struct Office {
     QStringList tables;
@@ -30,30 +22,23 @@ struct Office {
 };
 
 Office readOffice(const QString& path) {
-    Office office;
-    auto db = Database::open(path);
-    office.tables = db->tableNames();
-    auto read = [&](const QString& table, std::vector<Record>& into) {
-        auto rs = db->openTable(table);
-        for (rs->moveFirst(); !rs->eof(); rs->moveNext()) {
-            Record r;
-            for (const QString& field : rs->fieldNames())
-                r.insert(field, rs->field(field));
-            into.push_back(r);
-        }
-    };
-    read(office::kSites, office.sites);
-    read(office::kAgents, office.agents);
-    return office;
+    return {Database::open(path)->tableNames(), recordsOf(path, office::kSites),
+            recordsOf(path, office::kAgents)};
+}
+
+// A field's value; Null for a field the table does not have.
+QVariant valueOf(const Record& r, const QString& field) {
+    const auto it = r.find(field);
+    return it == r.end() ? QVariant() : it->second;
 }
 
 QString text(const Record& r, const QString& field) {
-    const QVariant v = r.value(field);
+    const QVariant v = valueOf(r, field);
     return v.isNull() ? QString() : trimBlanks(v.toString());
 }
 
 int number(const Record& r, const QString& field) {
-    return int(r.value(field).toLongLong());
+    return int(valueOf(r, field).toLongLong());
 }
 
 // The numbers of a date list or site list, ranges expanded as the generator expands them.
@@ -72,17 +57,9 @@ QSet<int> sitesOf(const Record& agent) {
 
 // Slot letters a site opens on weekday w (1 = Sunday).
 QString lettersOn(const Record& site, int w) {
-    const int am = number(site, QStringLiteral("fdAM%1").arg(w));
-    const int pm = number(site, QStringLiteral("fdPM%1").arg(w));
-    const int ev = number(site, QStringLiteral("fdEV%1").arg(w));
-    QString letters;
-    if (am >= 1 && am <= 2)
-        letters += QStringLiteral("AB").left(am);
-    if (pm >= 1 && pm <= 4)
-        letters += QStringLiteral("CDEF").left(pm);
-    if (ev >= 1 && ev <= 2)
-        letters += QStringLiteral("GH").left(ev);
-    return letters;
+    return slotLetters(number(site, QStringLiteral("fdAM%1").arg(w)),
+                       number(site, QStringLiteral("fdPM%1").arg(w)),
+                       number(site, QStringLiteral("fdEV%1").arg(w)));
 }
 
 bool closedOn(const Record& site, int day) {
@@ -101,10 +78,6 @@ QSet<QString> offKeys(const Record& agent) {
             keys.insert(all.mid(i, 3));
     }
     return keys;
-}
-
-QString dayKey(int day, QChar letter) {
-    return QStringLiteral("%1%2").arg(day, 2, 10, QLatin1Char('0')).arg(letter);
 }
 
 bool isTeam(const Record& agent) {
@@ -160,14 +133,10 @@ const std::vector<Example> kExamples{
     {"LinkSub2", 14, 0, {QStringLiteral("A"), QStringLiteral("A"), QString()}},
 };
 
-QString examplePath(const QString& name) {
-    return test::buildResources() + QStringLiteral("/Examples/") + name + QStringLiteral(".mdb");
-}
-
 class ExampleOffice : public ::testing::TestWithParam<Example> {
 protected:
     Office office;
-    void SetUp() override { office = readOffice(examplePath(QLatin1String(GetParam().name))); }
+    void SetUp() override { office = readOffice(exampleOffice(QLatin1String(GetParam().name))); }
 
     const Record* site(int n) const {
         for (const Record& s : office.sites) {
@@ -186,8 +155,7 @@ TEST_P(ExampleOffice, HoldsTheDescribedSitesAgentsLinksAndTeams) {
     ASSERT_EQ(int(office.sites.size()), int(e.links.size()));
     EXPECT_EQ(int(office.agents.size()), e.agents);
     for (size_t i = 0; i < office.sites.size(); ++i)
-        EXPECT_EQ(text(office.sites[i], QStringLiteral("fdLink")).toStdString(),
-                  e.links[qsizetype(i)].toStdString())
+        EXPECT_EQ(text(office.sites[i], QStringLiteral("fdLink")), e.links[qsizetype(i)])
             << "site record " << i + 1;
     EXPECT_EQ(countTeams(office), e.teams);
 }
@@ -195,8 +163,8 @@ TEST_P(ExampleOffice, HoldsTheDescribedSitesAgentsLinksAndTeams) {
 TEST_P(ExampleOffice, SiteNumbersAreUniqueFromOneToNineInStoredOrder) {
     int previous = 0;
     for (const Record& s : office.sites) {
-        const QVariant n = s.value(QStringLiteral("fdSNum"));
-        ASSERT_EQ(n.typeId(), QMetaType::LongLong) << text(s, QStringLiteral("fdSName")).toStdString();
+        const QVariant n = valueOf(s, QStringLiteral("fdSNum"));
+        ASSERT_EQ(n.typeId(), QMetaType::LongLong) << text(s, QStringLiteral("fdSName"));
         EXPECT_GE(n.toInt(), 1);
         EXPECT_LE(n.toInt(), 9);
         EXPECT_GT(n.toInt(), previous) << "numbers ascend in stored order, so none repeats";
@@ -207,29 +175,29 @@ TEST_P(ExampleOffice, SiteNumbersAreUniqueFromOneToNineInStoredOrder) {
 TEST_P(ExampleOffice, EveryValueKeepsTheEditorsLimits) {
     // A value is either Null (unused) or written as the editors leave it: no blanks at either end.
     auto checkText = [](const Record& r, const QString& field, int limit, bool required) {
-        const QVariant v = r.value(field);
+        const QVariant v = valueOf(r, field);
         if (v.isNull()) {
-            EXPECT_FALSE(required) << field.toStdString() << " is required";
+            EXPECT_FALSE(required) << field << " is required";
             return;
         }
-        ASSERT_EQ(v.typeId(), QMetaType::QString) << field.toStdString();
+        ASSERT_EQ(v.typeId(), QMetaType::QString) << field;
         const QString t = v.toString();
-        EXPECT_FALSE(t.isEmpty()) << field.toStdString() << ": an unused field is Null";
-        EXPECT_EQ(t.toStdString(), trimBlanks(t).toStdString()) << field.toStdString();
-        EXPECT_LE(t.size(), limit) << field.toStdString() << " '" << t.toStdString() << "'";
+        EXPECT_FALSE(t.isEmpty()) << field << ": an unused field is Null";
+        EXPECT_EQ(t, trimBlanks(t)) << field;
+        EXPECT_LE(t.size(), limit) << field << " '" << t << "'";
     };
     auto checkNumber = [](const Record& r, const QString& field, int low, int high, bool required) {
-        const QVariant v = r.value(field);
+        const QVariant v = valueOf(r, field);
         if (v.isNull()) {
-            EXPECT_FALSE(required) << field.toStdString() << " is required";
+            EXPECT_FALSE(required) << field << " is required";
             return;
         }
-        ASSERT_EQ(v.typeId(), QMetaType::LongLong) << field.toStdString();
-        EXPECT_GE(v.toLongLong(), low) << field.toStdString();
-        EXPECT_LE(v.toLongLong(), high) << field.toStdString();
+        ASSERT_EQ(v.typeId(), QMetaType::LongLong) << field;
+        EXPECT_GE(v.toLongLong(), low) << field;
+        EXPECT_LE(v.toLongLong(), high) << field;
     };
     for (const Record& a : office.agents) {
-        SCOPED_TRACE(text(a, QStringLiteral("fdName")).toStdString());
+        SCOPED_TRACE(text(a, QStringLiteral("fdName")));
         checkText(a, QStringLiteral("fdName"), 24, true);
         checkText(a, QStringLiteral("fdInitial"), 4, true);
         checkText(a, QStringLiteral("fdAssigned"), 22, true);
@@ -242,12 +210,12 @@ TEST_P(ExampleOffice, EveryValueKeepsTheEditorsLimits) {
         checkNumber(a, QStringLiteral("fdManSite2"), 1, 9, false);
         // The editors want at least two characters and refuse apostrophes and quotes.
         for (const QString& f : {QStringLiteral("fdName"), QStringLiteral("fdInitial")}) {
-            EXPECT_GE(text(a, f).size(), 2) << f.toStdString();
+            EXPECT_GE(text(a, f).size(), 2) << f;
             EXPECT_FALSE(text(a, f).contains(QLatin1Char('\'')) || text(a, f).contains(QLatin1Char('"')));
         }
     }
     for (const Record& s : office.sites) {
-        SCOPED_TRACE(text(s, QStringLiteral("fdSName")).toStdString());
+        SCOPED_TRACE(text(s, QStringLiteral("fdSName")));
         checkText(s, QStringLiteral("fdSName"), 14, true);
         checkText(s, QStringLiteral("fdSClose"), 24, false);
         checkText(s, QStringLiteral("fdLink"), 1, false);
@@ -258,10 +226,10 @@ TEST_P(ExampleOffice, EveryValueKeepsTheEditorsLimits) {
         }
         // Site names take letters, digits and blanks; a link is one capital letter.
         for (QChar c : text(s, QStringLiteral("fdSName")))
-            EXPECT_TRUE(c.isLetterOrNumber() || c == QLatin1Char(' ')) << QString(c).toStdString();
+            EXPECT_TRUE(c.isLetterOrNumber() || c == QLatin1Char(' ')) << QString(c);
         const QString link = text(s, QStringLiteral("fdLink"));
         if (!link.isEmpty()) {
-            EXPECT_TRUE(link[0] >= QLatin1Char('A') && link[0] <= QLatin1Char('Z')) << link.toStdString();
+            EXPECT_TRUE(link[0] >= QLatin1Char('A') && link[0] <= QLatin1Char('Z')) << link;
         }
     }
 }
@@ -269,30 +237,30 @@ TEST_P(ExampleOffice, EveryValueKeepsTheEditorsLimits) {
 TEST_P(ExampleOffice, DateListsPassTheDateCheckAndHoldDaysEveryMonthHas) {
     ScriptedUi ui;
     auto checkList = [&](const Record& r, const QString& field) {
-        if (r.value(field).isNull())
+        if (valueOf(r, field).isNull())
             return;
-        QString value = r.value(field).toString();
-        EXPECT_TRUE(CheckDateList(value, ui)) << field.toStdString() << " '" << value.toStdString() << "'";
+        QString value = valueOf(r, field).toString();
+        EXPECT_TRUE(CheckDateList(value, ui)) << field << " '" << value << "'";
         const QList<int> days = numbersOf(value);
-        EXPECT_FALSE(days.isEmpty()) << field.toStdString() << " '" << value.toStdString() << "'";
+        EXPECT_FALSE(days.isEmpty()) << field << " '" << value << "'";
         for (int d : days) {
-            EXPECT_GE(d, 1) << field.toStdString();
-            EXPECT_LE(d, 28) << field.toStdString() << " '" << value.toStdString() << "'";
+            EXPECT_GE(d, 1) << field;
+            EXPECT_LE(d, 28) << field << " '" << value << "'";
         }
     };
     for (const Record& a : office.agents) {
-        SCOPED_TRACE(text(a, QStringLiteral("fdName")).toStdString());
+        SCOPED_TRACE(text(a, QStringLiteral("fdName")));
         for (const QString& f : kAgentDateLists)
             checkList(a, f);
     }
     for (const Record& s : office.sites)
         checkList(s, QStringLiteral("fdSClose"));
-    EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n'));
 }
 
 TEST_P(ExampleOffice, SiteListsNameSitesOfTheOffice) {
     for (const Record& a : office.agents) {
-        SCOPED_TRACE(text(a, QStringLiteral("fdName")).toStdString());
+        SCOPED_TRACE(text(a, QStringLiteral("fdName")));
         const QSet<int> sites = sitesOf(a);
         EXPECT_FALSE(sites.isEmpty());
         for (int n : sites)
@@ -311,17 +279,17 @@ TEST_P(ExampleOffice, ManualListsPassTheManualCheckAndFitTheirSite) {
     ScriptedUi ui;
     QSet<QString> taken; // site number and day-slot key
     for (const Record& a : office.agents) {
-        SCOPED_TRACE(text(a, QStringLiteral("fdName")).toStdString());
+        SCOPED_TRACE(text(a, QStringLiteral("fdName")));
         const QSet<QString> off = offKeys(a);
         for (int pair = 1; pair <= 2; ++pair) {
             const QString listField = QStringLiteral("fdManOn%1").arg(pair);
             const QString siteField = QStringLiteral("fdManSite%1").arg(pair);
-            EXPECT_EQ(a.value(listField).isNull(), a.value(siteField).isNull())
+            EXPECT_EQ(valueOf(a, listField).isNull(), valueOf(a, siteField).isNull())
                 << "a manual list comes with its site";
-            if (a.value(listField).isNull())
+            if (valueOf(a, listField).isNull())
                 continue;
-            QString list = a.value(listField).toString();
-            EXPECT_TRUE(CheckManualList(list, ui)) << list.toStdString();
+            QString list = valueOf(a, listField).toString();
+            EXPECT_TRUE(CheckManualList(list, ui)) << list;
             const int n = number(a, siteField);
             const Record* s = site(n);
             ASSERT_NE(s, nullptr) << "site " << n;
@@ -331,25 +299,25 @@ TEST_P(ExampleOffice, ManualListsPassTheManualCheckAndFitTheirSite) {
             for (qsizetype i = 0; i + 3 <= keys.size(); i += 3) {
                 const QString key = keys.mid(i, 3);
                 const int day = key.left(2).toInt();
-                EXPECT_LE(day, 28) << key.toStdString();
-                EXPECT_FALSE(closedOn(*s, day)) << key.toStdString();
-                EXPECT_FALSE(off.contains(key)) << key.toStdString() << " is a day off";
+                EXPECT_LE(day, 28) << key;
+                EXPECT_FALSE(closedOn(*s, day)) << key;
+                EXPECT_FALSE(off.contains(key)) << key << " is a day off";
                 // The request names a slot the site opens whatever weekday the day falls on.
                 for (int w = 1; w <= 7; ++w)
-                    EXPECT_TRUE(lettersOn(*s, w).contains(key[2])) << key.toStdString() << " weekday " << w;
+                    EXPECT_TRUE(lettersOn(*s, w).contains(key[2])) << key << " weekday " << w;
                 const QString place = QString::number(n) + key;
-                EXPECT_FALSE(taken.contains(place)) << key.toStdString() << " asked for twice at site " << n;
+                EXPECT_FALSE(taken.contains(place)) << key << " asked for twice at site " << n;
                 taken.insert(place);
             }
         }
     }
-    EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n'));
 }
 
 TEST_P(ExampleOffice, LinkedSitesComeInPairsWithTheSameSlots) {
     for (const auto& group : siteGroups(office)) {
         const QString link = text(*group.front(), QStringLiteral("fdLink"));
-        EXPECT_EQ(int(group.size()), link.isEmpty() ? 1 : 2) << "link '" << link.toStdString() << "'";
+        EXPECT_EQ(int(group.size()), link.isEmpty() ? 1 : 2) << "link '" << link << "'";
         for (const Record* s : group) {
             EXPECT_EQ(text(*s, QStringLiteral("fdSClose")), text(*group.front(), QStringLiteral("fdSClose")));
             for (int w = 1; w <= 7; ++w)
@@ -388,8 +356,8 @@ TEST_P(ExampleOffice, EnoughAgentsForEveryDutyOfEveryDay) {
                         free += places(office.agents[i]);
                         freeThatDay.insert(i);
                     }
-                    EXPECT_GE(free, count) << "slot " << dayKey(day, letter).toStdString() << " on weekday "
-                                           << w << " at site " << *numbers.begin();
+                    EXPECT_GE(free, count) << "slot " << dayKey(day, letter) << " on weekday " << w
+                                           << " at site " << *numbers.begin();
                     dutiesOfDay += count;
                 }
             }
@@ -401,17 +369,14 @@ TEST_P(ExampleOffice, EnoughAgentsForEveryDutyOfEveryDay) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, ExampleOffice, ::testing::ValuesIn(kExamples),
-                         [](const ::testing::TestParamInfo<Example>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleOffice, ::testing::ValuesIn(kExamples), byName);
 
 // ----- what each example shows ----------------------------------------------------------------------
 
 namespace {
 
 Office example(const char* name) {
-    return readOffice(examplePath(QLatin1String(name)));
+    return readOffice(exampleOffice(QLatin1String(name)));
 }
 
 int slotsOn(const Record& site, int w) {
@@ -430,7 +395,7 @@ TEST(OneOffice, ThreeDutiesEveryDayAndEachAgentWithDaysOffOfTheirOwn) {
         QString pattern;
         for (const QString& f : kAgentDateLists)
             pattern += f + QLatin1Char('=') + text(a, f) + QLatin1Char(';');
-        EXPECT_FALSE(offKeys(a).isEmpty()) << text(a, QStringLiteral("fdName")).toStdString();
+        EXPECT_FALSE(offKeys(a).isEmpty()) << text(a, QStringLiteral("fdName"));
         patterns.insert(pattern);
     }
     EXPECT_EQ(int(patterns.size()), int(o.agents.size())) << "no two agents share their days off";
@@ -439,7 +404,7 @@ TEST(OneOffice, ThreeDutiesEveryDayAndEachAgentWithDaysOffOfTheirOwn) {
 TEST(TwoOfficeA, EveryAgentMayWorkAtBothOffices) {
     const Office o = example("TwoOfficeA");
     for (const Record& a : o.agents)
-        EXPECT_EQ(sitesOf(a), (QSet<int>{1, 2})) << text(a, QStringLiteral("fdName")).toStdString();
+        EXPECT_EQ(sitesOf(a), (QSet<int>{1, 2})) << text(a, QStringLiteral("fdName"));
 }
 
 TEST(TwoOfficeB, EachAgentWorksAtOneOfficeAndOneIsLimitedToFiveDuties) {
@@ -448,15 +413,16 @@ TEST(TwoOfficeB, EachAgentWorksAtOneOfficeAndOneIsLimitedToFiveDuties) {
     int limitedToFive = 0;
     for (const Record& a : o.agents) {
         const QSet<int> sites = sitesOf(a);
-        ASSERT_EQ(sites.size(), 1) << text(a, QStringLiteral("fdName")).toStdString();
+        ASSERT_EQ(sites.size(), 1) << text(a, QStringLiteral("fdName"));
         perSite[*sites.begin()] += 1;
-        if (!a.value(QStringLiteral("fdMaxTimes")).isNull() && number(a, QStringLiteral("fdMaxTimes")) == 5)
+        if (!valueOf(a, QStringLiteral("fdMaxTimes")).isNull() &&
+            number(a, QStringLiteral("fdMaxTimes")) == 5)
             ++limitedToFive;
     }
     EXPECT_EQ(perSite.size(), 2u);
     EXPECT_EQ(limitedToFive, 1);
     EXPECT_TRUE(std::any_of(o.sites.begin(), o.sites.end(), [](const Record& s) {
-        return !s.value(QStringLiteral("fdSClose")).isNull();
+        return !valueOf(s, QStringLiteral("fdSClose")).isNull();
     })) << "the offices close on holidays";
 }
 
@@ -464,12 +430,12 @@ TEST(LinkTeam, TwoTeamsWorkAtTheLinkedSite) {
     const Office o = example("LinkTeam");
     for (const Record& a : o.agents) {
         if (isTeam(a)) {
-            EXPECT_EQ(sitesOf(a), (QSet<int>{1, 2})) << text(a, QStringLiteral("fdName")).toStdString();
+            EXPECT_EQ(sitesOf(a), (QSet<int>{1, 2})) << text(a, QStringLiteral("fdName"));
         }
     }
     // One team asks for a duty by hand: it then covers both places of that slot.
     EXPECT_TRUE(std::any_of(o.agents.begin(), o.agents.end(), [](const Record& a) {
-        return isTeam(a) && !a.value(QStringLiteral("fdManOn1")).isNull();
+        return isTeam(a) && !valueOf(a, QStringLiteral("fdManOn1")).isNull();
     }));
 }
 
@@ -489,5 +455,5 @@ TEST(LinkSub2, TheSubdivisionOpensAtWeekendsAndEveryAgentWorksEverywhere) {
         EXPECT_EQ(slotsOn(o.sites[2], w) > 0, weekend) << "weekday " << w;
     }
     for (const Record& a : o.agents)
-        EXPECT_EQ(sitesOf(a), (QSet<int>{1, 2, 3})) << text(a, QStringLiteral("fdName")).toStdString();
+        EXPECT_EQ(sitesOf(a), (QSet<int>{1, 2, 3})) << text(a, QStringLiteral("fdName"));
 }

@@ -1,10 +1,9 @@
 // The schema script the example offices are built from creates the same tables as the program does
 // for a new office database, and every built example carries that schema.
-#include "../support/TestFolder.h"
+#include "TestFolder.h"
 #include "model/OfficeDatabase.h"
 #include "platform/Database.h"
 
-#include <QFile>
 #include <sqlite3.h>
 
 using namespace rp;
@@ -19,19 +18,12 @@ QString schemaScriptPath() {
     return QStringLiteral(ROTAPLAN_SOURCE_RESOURCES "/Examples/schema.sql");
 }
 
-QString readText(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(f.readAll());
-}
-
 // The rows of a query, each row's columns joined by "|".
 QStringList query(Database& db, const QString& sql) {
     sqlite3_stmt* stmt = nullptr;
     const QByteArray utf8 = sql.toUtf8();
     if (sqlite3_prepare_v2(db.handle(), utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK) {
-        ADD_FAILURE() << sql.toStdString() << ": " << sqlite3_errmsg(db.handle());
+        ADD_FAILURE() << sql << ": " << sqlite3_errmsg(db.handle());
         return {};
     }
     QStringList rows;
@@ -75,7 +67,7 @@ QStringList describeTable(Database& db, const QString& table) {
 // Reports each line in which two descriptions differ.
 void expectSameDescription(const QStringList& actual, const QStringList& expected) {
     for (qsizetype i = 0; i < std::max(actual.size(), expected.size()); ++i) {
-        EXPECT_EQ(actual.value(i).toStdString(), expected.value(i).toStdString()) << "line " << i + 1;
+        EXPECT_EQ(actual.value(i), expected.value(i)) << "line " << i + 1;
     }
 }
 
@@ -101,8 +93,8 @@ protected:
     std::unique_ptr<Database> script;
 
     void SetUp() override {
-        const QString sql = readText(schemaScriptPath());
-        ASSERT_FALSE(sql.isEmpty()) << schemaScriptPath().toStdString();
+        const QString sql = QString::fromUtf8(test::readFile(schemaScriptPath()));
+        ASSERT_FALSE(sql.isEmpty()) << schemaScriptPath();
         CreateOfficeDatabase(folder.file(QStringLiteral("program.mdb")));
         Database::create(folder.file(QStringLiteral("script.mdb")), sql);
         program = Database::open(folder.file(QStringLiteral("program.mdb")));
@@ -129,13 +121,13 @@ TEST_F(SchemaScript, UniqueKeysIgnoreLetterCaseOfNamesAndInitials) {
     const QStringList agents = describeTable(*script, office::kAgents);
     EXPECT_TRUE(
         agents.contains(QStringLiteral("  index unique=1 origin=u partial=0 on fdName NOCASE desc=0")))
-        << agents.join(QLatin1Char('\n')).toStdString();
+        << agents.join(QLatin1Char('\n'));
     EXPECT_TRUE(
         agents.contains(QStringLiteral("  index unique=1 origin=u partial=0 on fdInitial NOCASE desc=0")))
-        << agents.join(QLatin1Char('\n')).toStdString();
+        << agents.join(QLatin1Char('\n'));
     const QStringList sites = describeTable(*script, office::kSites);
     EXPECT_TRUE(sites.contains(QStringLiteral("  index unique=1 origin=u partial=0 on fdSNum BINARY desc=0")))
-        << sites.join(QLatin1Char('\n')).toStdString();
+        << sites.join(QLatin1Char('\n'));
     script->execute(QStringLiteral("INSERT INTO Agents (fdName, fdInitial) VALUES ('Ann Lee', 'AL')"));
     try {
         script->execute(QStringLiteral("INSERT INTO Agents (fdName, fdInitial) VALUES ('Al Baker', 'al')"));
@@ -148,10 +140,8 @@ TEST_F(SchemaScript, UniqueKeysIgnoreLetterCaseOfNamesAndInitials) {
 TEST_F(SchemaScript, EveryBuiltExampleHasTheProgramsSchema) {
     const QStringList expected = describe(*program);
     for (const QString& name : kExamples) {
-        const QString path =
-            test::buildResources() + QStringLiteral("/Examples/") + name + QStringLiteral(".mdb");
-        SCOPED_TRACE(path.toStdString());
-        auto db = Database::open(path);
+        SCOPED_TRACE(test::exampleOffice(name));
+        auto db = Database::open(test::exampleOffice(name));
         expectSameDescription(describe(*db), expected);
     }
 }

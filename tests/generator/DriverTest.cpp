@@ -4,7 +4,6 @@
 #include "OfficeBuilder.h"
 #include "model/OfficeDatabase.h"
 #include "platform/Database.h"
-#include "platform/Ui.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -40,7 +39,7 @@ TEST(Driver, AMissingAutoTuneFileIsCreatedAndSelectsTheRules) {
     ASSERT_TRUE(QFile::remove(AutoTuneFilePath(run.folder.path())));
     run.generate();
     EXPECT_TRUE(run.program.schedule.RulesText.startsWith(QStringLiteral("Once/day:")))
-        << run.program.schedule.RulesText.toStdString();
+        << run.program.schedule.RulesText;
     EXPECT_EQ(ReadAutoTune(run.folder.path()), QStringLiteral("-1"));
 }
 
@@ -71,12 +70,11 @@ TEST(Driver, AFloorFileThatIsNotADatabaseIsReportedAndNothingIsWritten) {
 
     ASSERT_FALSE(run.ui.messages().empty());
     const auto& m = run.ui.messages()[0];
-    EXPECT_EQ(m.title, QStringLiteral("RPRtnsMsbrSitesOpen"));
-    EXPECT_EQ(m.icon, Icon::Critical);
+    expectMessage(m, {.title = "RPRtnsMsbrSitesOpen", .icon = Icon::Critical});
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Error: .+\\. #\\d+\\.$")).match(m.text).hasMatch())
-        << m.text.toStdString();
+        << m.text;
     EXPECT_TRUE(summary.databaseUnavailable);
-    EXPECT_TRUE(run.generatedFiles().isEmpty()) << run.generatedFiles().join(' ').toStdString();
+    EXPECT_TRUE(run.generatedFiles().isEmpty()) << run.generatedFiles().join(' ');
     EXPECT_EQ(run.program.schedule.CalendarCount, 0);
     EXPECT_FALSE(run.ui.busy());
     expectNoUnexpectedPrompts(run.ui);
@@ -90,12 +88,11 @@ TEST(Driver, ALockedDatabaseShowsTheAccessMessageAndEndsTheProgram) {
     EXPECT_THROW(run.generate(), ProgramEnded);
     holder->execute(QStringLiteral("ROLLBACK"));
 
-    ASSERT_EQ(run.ui.messages().size(), 1u) << run.shown().join('\n').toStdString();
-    EXPECT_EQ(run.ui.messages()[0].text, DatabaseAccessMessageText(run.program.paths.DatabasePath));
-    EXPECT_EQ(run.ui.messages()[0].title, QStringLiteral("See Latest Help for more information"));
-    EXPECT_EQ(run.ui.messages()[0].icon, Icon::Critical);
+    ASSERT_EQ(run.ui.messages().size(), 1u) << run.shown().join('\n');
+    expectMessage(run.ui.messages()[0], DatabaseAccessMessageText(run.program.paths.DatabasePath),
+                  "See Latest Help for more information", Icon::Critical);
     EXPECT_TRUE(run.ui.ended());
-    EXPECT_TRUE(run.generatedFiles().isEmpty()) << run.generatedFiles().join(' ').toStdString();
+    EXPECT_TRUE(run.generatedFiles().isEmpty()) << run.generatedFiles().join(' ');
 }
 
 TEST(Driver, ADatabaseWithoutTheSitesTableIsReportedAndNothingIsWritten) {
@@ -106,8 +103,7 @@ TEST(Driver, ADatabaseWithoutTheSitesTableIsReportedAndNothingIsWritten) {
     const GenerationSummary summary = run.generate();
 
     ASSERT_FALSE(run.ui.messages().empty());
-    EXPECT_EQ(run.ui.messages()[0].title, QStringLiteral("RPRtnsMsbrSitesOpen"));
-    EXPECT_EQ(run.ui.messages()[0].icon, Icon::Critical);
+    expectMessage(run.ui.messages()[0], {.title = "RPRtnsMsbrSitesOpen", .icon = Icon::Critical});
     EXPECT_TRUE(run.ui.messages()[0].text.startsWith(QStringLiteral("Error: ")));
     EXPECT_TRUE(summary.databaseUnavailable);
     EXPECT_TRUE(run.generatedFiles().isEmpty());
@@ -124,7 +120,6 @@ TEST(Driver, ADatabaseWithoutTheAgentsTableIsReportedWithoutACrash) {
     run.generate();
 
     ASSERT_FALSE(run.ui.messages().empty());
-    EXPECT_TRUE(run.ui.messages().back().text.contains(QStringLiteral("3078")))
-        << run.shown().join('\n').toStdString();
+    EXPECT_TRUE(run.ui.lastMessage().text.contains(QStringLiteral("3078"))) << run.shown().join('\n');
     expectNoUnexpectedPrompts(run.ui);
 }

@@ -3,6 +3,7 @@
 // the agents' sites and days off, and a fixed rotation start gives the same files every time.
 
 #include "OfficeBuilder.h"
+#include "OfficeData.h"
 #include "model/OfficeDatabase.h"
 #include "platform/Database.h"
 
@@ -13,7 +14,6 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-#include <map>
 
 using namespace rp;
 using namespace rp::test;
@@ -70,16 +70,9 @@ Office readOffice(const QString& path) {
             const int am = int(numberField(*sites, QStringLiteral("fdAM%1").arg(w)).value_or(0));
             const int pm = int(numberField(*sites, QStringLiteral("fdPM%1").arg(w)).value_or(0));
             const int ev = int(numberField(*sites, QStringLiteral("fdEV%1").arg(w)).value_or(0));
-            QString letters;
-            if (am >= 1 && am <= 2)
-                letters += QStringLiteral("AB").left(am);
-            if (pm >= 1 && pm <= 4)
-                letters += QStringLiteral("CDEF").left(pm);
-            if (ev >= 1 && ev <= 2)
-                letters += QStringLiteral("GH").left(ev);
             if (s.name.isEmpty() || closed.contains(d))
                 continue;
-            for (QChar l : letters)
+            for (QChar l : slotLetters(am, pm, ev))
                 s.open.insert(tokenOf(kYear, kMonth, d, char(l.unicode())));
         }
         office.sites[int(numberField(*sites, QStringLiteral("fdSNum")).value_or(0))] = s;
@@ -98,8 +91,7 @@ Office readOffice(const QString& path) {
         for (const auto& [field, letters] : offs) {
             for (int d : daysOf(textField(*agents, QLatin1String(field)))) {
                 for (const char* l = letters; *l; ++l)
-                    a.offKeys.insert(
-                        QStringLiteral("%1%2").arg(d, 2, 10, QLatin1Char('0')).arg(QLatin1Char(*l)));
+                    a.offKeys.insert(dayKey(d, QLatin1Char(*l)));
             }
         }
         for (int pair = 1; pair <= 2 && !agents->isNull(QStringLiteral("fdInitial")); ++pair) {
@@ -166,13 +158,12 @@ protected:
 };
 
 TEST_P(ExampleOffice, GeneratesEverySlotOnceWithAllowedAgents) {
-    ASSERT_TRUE(QFileInfo::exists(examplePath()))
-        << "example office not built: " << examplePath().toStdString();
+    ASSERT_TRUE(QFileInfo::exists(examplePath())) << "example office not built: " << examplePath();
     OfficeRun run(kMonth, kYear);
     const auto files = generate(1, run);
     const Office office = readOffice(examplePath());
 
-    EXPECT_TRUE(run.ui.messages().empty()) << run.shown().join('\n').toStdString();
+    EXPECT_TRUE(run.ui.messages().empty()) << run.shown().join('\n');
     expectNoUnexpectedPrompts(run.ui);
     const int count = run.program.schedule.CalendarCount;
     ASSERT_GT(count, 0);
@@ -212,16 +203,16 @@ TEST_P(ExampleOffice, GeneratesEverySlotOnceWithAllowedAgents) {
                 manualHere.insert(r);
         }
         for (const QString& r : recs) {
-            ASSERT_EQ(r.size(), 8) << r.toStdString();
+            ASSERT_EQ(r.size(), 8) << r;
             tokenCount[r.left(4)]++;
             const QString initials = r.mid(4);
             if (initials == kUnfilled || manualHere.contains(r))
                 continue;
-            ASSERT_TRUE(office.agents.contains(initials)) << r.toStdString();
+            ASSERT_TRUE(office.agents.contains(initials)) << r;
             const AgentFacts& a = office.agents[initials];
             EXPECT_TRUE(a.sites.contains(s) || (sites.size() == 2 && a.sites.contains(sites[1])))
-                << r.toStdString() << " at site " << s;
-            EXPECT_FALSE(a.offKeys.contains(r.left(3))) << r.toStdString() << " on a day off";
+                << r << " at site " << s;
+            EXPECT_FALSE(a.offKeys.contains(r.left(3))) << r << " on a day off";
             generatedPerInitials[initials]++;
         }
         // How often a slot is due at the calendar's sites: once when open, once per manual record of it.
@@ -239,15 +230,15 @@ TEST_P(ExampleOffice, GeneratesEverySlotOnceWithAllowedAgents) {
                 due[it.key()] += it.value();
         }
         for (auto it = tokenCount.cbegin(); it != tokenCount.cend(); ++it)
-            EXPECT_TRUE(due.contains(it.key())) << it.key().toStdString() << " in calendar " << n;
+            EXPECT_TRUE(due.contains(it.key())) << it.key() << " in calendar " << n;
         for (auto it = due.cbegin(); it != due.cend(); ++it) {
             const int times = tokenCount.value(it.key());
             if (sites.size() == 1) {
-                EXPECT_EQ(times, it.value()) << it.key().toStdString() << " in calendar " << n;
+                EXPECT_EQ(times, it.value()) << it.key() << " in calendar " << n;
             } else {
                 // A team's record covers the slot at both sites of the pair.
-                EXPECT_GE(times, 1) << it.key().toStdString() << " in calendar " << n;
-                EXPECT_LE(times, it.value()) << it.key().toStdString() << " in calendar " << n;
+                EXPECT_GE(times, 1) << it.key() << " in calendar " << n;
+                EXPECT_LE(times, it.value()) << it.key() << " in calendar " << n;
             }
         }
     }
@@ -261,8 +252,7 @@ TEST_P(ExampleOffice, GeneratesEverySlotOnceWithAllowedAgents) {
 }
 
 TEST_P(ExampleOffice, AFixedRotationStartGivesIdenticalFiles) {
-    ASSERT_TRUE(QFileInfo::exists(examplePath()))
-        << "example office not built: " << examplePath().toStdString();
+    ASSERT_TRUE(QFileInfo::exists(examplePath())) << "example office not built: " << examplePath();
     OfficeRun first(kMonth, kYear);
     OfficeRun second(kMonth, kYear);
     const auto a = generate(2, first);

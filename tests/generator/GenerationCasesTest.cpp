@@ -7,10 +7,8 @@
 // comparing them; pick cases with --gtest_filter.
 
 #include "OfficeBuilder.h"
-#include "platform/Ui.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,24 +27,13 @@ bool writingExpected() {
     return qEnvironmentVariable("ROTAPLAN_WRITE_EXPECTED") == QLatin1String("1");
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    f.write(bytes);
-}
-
 // The files of a folder by name (none when it is missing); the office database is an input, not an output.
 Files filesIn(const QString& folder) {
     Files files;
     const QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
         if (name != QLatin1String("floor.mdb"))
-            files[name] = readBytes(dir.filePath(name));
+            files[name] = readFile(dir.filePath(name));
     }
     return files;
 }
@@ -74,7 +61,7 @@ void applySettings(OfficeRun& run, const QJsonObject& s, int& rotationStart) {
     static const QStringList known{"month",         "year",         "autoTune", "tune",
                                    "rotationStart", "fullNameSize", "sql",      "then"};
     for (const QString& key : s.keys())
-        EXPECT_TRUE(known.contains(key)) << "unknown setting " << key.toStdString();
+        EXPECT_TRUE(known.contains(key)) << "unknown setting " << key;
     if (s.contains(QLatin1String("sql")))
         run.execute(s.value(QLatin1String("sql")).toString());
     if (s.contains(QLatin1String("tune")))
@@ -86,24 +73,14 @@ void applySettings(OfficeRun& run, const QJsonObject& s, int& rotationStart) {
     nameSize = s.value(QLatin1String("fullNameSize")).toInt(nameSize);
 }
 
-QString iconName(Icon icon) {
-    const char* names[] = {"None", "Critical", "Question", "Warning", "Information"};
-    return QLatin1String(names[int(icon)]);
-}
-
-QString buttonsName(Buttons buttons) {
-    const char* names[] = {"Ok", "OkCancel", "YesNo", "YesNoCancel"};
-    return QLatin1String(names[int(buttons)]);
-}
-
 // What a generation leaves besides files: the messages shown, the schedule values, the summary, the busy
 // pointer as the generation left it and the calls of the generation's callbacks.
 QJsonObject outcomeOf(const OfficeRun& run, const GenerationSummary& summary) {
     QJsonArray messages;
     for (const auto& m : run.ui.messages()) {
         messages.append(QJsonObject{{"title", m.title},
-                                    {"icon", iconName(m.icon)},
-                                    {"buttons", buttonsName(m.buttons)},
+                                    {"icon", QLatin1String(nameOf(m.icon))},
+                                    {"buttons", QLatin1String(nameOf(m.buttons))},
                                     {"text", m.text}});
     }
     QJsonArray calendars;
@@ -138,7 +115,7 @@ void expectSameFiles(const Files& actual, const Files& expected) {
     for (const auto& [name, bytes] : expected) {
         const auto it = actual.find(name);
         if (it != actual.end()) {
-            EXPECT_EQ(it->second.toStdString(), bytes.toStdString()) << name.toStdString();
+            EXPECT_EQ(it->second.toStdString(), bytes.toStdString()) << name;
         }
     }
 }
@@ -147,7 +124,7 @@ void expectSameValues(const QJsonObject& actual, const QJsonObject& expected) {
     QStringList keys = actual.keys() + expected.keys();
     keys.removeDuplicates();
     for (const QString& key : keys)
-        EXPECT_EQ(compact(actual.value(key)), compact(expected.value(key))) << key.toStdString();
+        EXPECT_EQ(compact(actual.value(key)), compact(expected.value(key))) << key;
 }
 
 void writeExpected(const QString& base, const Files& files, const QJsonObject& outcome) {
@@ -157,15 +134,14 @@ void writeExpected(const QString& base, const Files& files, const QJsonObject& o
         ASSERT_TRUE(folder.mkpath(base));
     }
     for (const auto& [name, bytes] : files)
-        writeBytes(folder.filePath(name), bytes);
-    writeBytes(base + QStringLiteral(".json"), QJsonDocument(outcome).toJson(QJsonDocument::Indented));
+        writeFile(folder.filePath(name), bytes);
+    writeFile(base + QStringLiteral(".json"), QJsonDocument(outcome).toJson(QJsonDocument::Indented));
 }
 
 QJsonObject readJson(const QString& path) {
     QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(readBytes(path), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError)
-        << path.toStdString() << ": " << error.errorString().toStdString();
+    const QJsonDocument doc = QJsonDocument::fromJson(readFile(path), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << path << ": " << error.errorString();
     return doc.object();
 }
 
@@ -180,7 +156,7 @@ class GenerationCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GenerationCase, LeavesTheExpectedFilesMessagesAndValues) {
     const QDir dir(kCaseFolder + QLatin1Char('/') + QString::fromStdString(GetParam()));
-    const QByteArray office = readBytes(dir.filePath(QStringLiteral("office.sql")));
+    const QByteArray office = readFile(dir.filePath(QStringLiteral("office.sql")));
     ASSERT_TRUE(office.startsWith("-- ")) << "office.sql begins with a comment saying what the case shows";
     const QJsonObject settings = readJson(dir.filePath(QStringLiteral("generate.json")));
     ASSERT_TRUE(settings.contains(QLatin1String("month")) && settings.contains(QLatin1String("year")));
@@ -221,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, GenerationCase, ::testing::ValuesIn(caseNames())
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 
 TEST(GenerationCases, TheCaseFolderHoldsCases) {
-    EXPECT_FALSE(caseNames().empty()) << kCaseFolder.toStdString();
+    EXPECT_FALSE(caseNames().empty()) << kCaseFolder;
 }
 
 } // namespace

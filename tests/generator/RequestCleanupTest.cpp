@@ -3,10 +3,9 @@
 
 #include "generator/RequestCleanup.h"
 
-#include "../support/ErrorNumber.h"
 #include "OfficeBuilder.h"
+#include "OfficeData.h"
 #include "model/OfficeDatabase.h"
-#include "platform/Database.h"
 
 #include <QFile>
 
@@ -14,20 +13,6 @@ using namespace rp;
 using namespace rp::test;
 
 namespace {
-
-// Every record of a table as field name -> value, in stored order.
-std::vector<std::map<QString, QVariant>> rowsOf(const QString& databasePath, const QString& table) {
-    std::vector<std::map<QString, QVariant>> rows;
-    auto db = Database::open(databasePath);
-    auto rs = db->openTable(table);
-    for (rs->moveFirst(); !rs->eof(); rs->moveNext()) {
-        std::map<QString, QVariant> row;
-        for (const QString& f : rs->fieldNames())
-            row[f] = rs->field(f);
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 struct CleanupRun : OfficeRun {
     CleanupRun() : OfficeRun(2, 2023) {
@@ -68,11 +53,11 @@ int recordCount(const std::string& calendar) {
 TEST(RequestCleanup, EveryDateFieldOfEveryRecordHoldsOneBlank) {
     CleanupRun run;
     ASSERT_TRUE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
-    for (const auto& agent : rowsOf(run.program.paths.DatabasePath, office::kAgents)) {
+    for (const auto& agent : recordsOf(run.program.paths.DatabasePath, office::kAgents)) {
         for (const QString& f : AgentRequestFields())
-            EXPECT_EQ(agent.at(f).toString(), QStringLiteral(" ")) << f.toStdString();
+            EXPECT_EQ(agent.at(f).toString(), QStringLiteral(" ")) << f;
     }
-    for (const auto& site : rowsOf(run.program.paths.DatabasePath, office::kSites))
+    for (const auto& site : recordsOf(run.program.paths.DatabasePath, office::kSites))
         EXPECT_EQ(site.at(SiteRequestField()).toString(), QStringLiteral(" "));
     EXPECT_TRUE(run.ui.messages().empty());
     EXPECT_FALSE(run.ui.busy());
@@ -80,18 +65,18 @@ TEST(RequestCleanup, EveryDateFieldOfEveryRecordHoldsOneBlank) {
 
 TEST(RequestCleanup, SitesLimitsManualSitesNamesAndLinksStay) {
     CleanupRun run;
-    const auto agentsBefore = rowsOf(run.program.paths.DatabasePath, office::kAgents);
-    const auto sitesBefore = rowsOf(run.program.paths.DatabasePath, office::kSites);
+    const auto agentsBefore = recordsOf(run.program.paths.DatabasePath, office::kAgents);
+    const auto sitesBefore = recordsOf(run.program.paths.DatabasePath, office::kSites);
     ASSERT_TRUE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
-    const auto agentsAfter = rowsOf(run.program.paths.DatabasePath, office::kAgents);
-    const auto sitesAfter = rowsOf(run.program.paths.DatabasePath, office::kSites);
+    const auto agentsAfter = recordsOf(run.program.paths.DatabasePath, office::kAgents);
+    const auto sitesAfter = recordsOf(run.program.paths.DatabasePath, office::kSites);
     ASSERT_EQ(agentsAfter.size(), agentsBefore.size());
     ASSERT_EQ(sitesAfter.size(), sitesBefore.size());
     const QStringList cleared = AgentRequestFields();
     for (size_t i = 0; i < agentsAfter.size(); ++i) {
         for (const auto& [field, value] : agentsBefore[i]) {
             if (!cleared.contains(field)) {
-                EXPECT_EQ(agentsAfter[i].at(field), value) << field.toStdString();
+                EXPECT_EQ(agentsAfter[i].at(field), value) << field;
             }
         }
     }
@@ -100,7 +85,7 @@ TEST(RequestCleanup, SitesLimitsManualSitesNamesAndLinksStay) {
     for (size_t i = 0; i < sitesAfter.size(); ++i) {
         for (const auto& [field, value] : sitesBefore[i]) {
             if (field != SiteRequestField()) {
-                EXPECT_EQ(sitesAfter[i].at(field), value) << field.toStdString();
+                EXPECT_EQ(sitesAfter[i].at(field), value) << field;
             }
         }
     }
@@ -111,16 +96,16 @@ TEST(RequestCleanup, NullFieldsAreBlankedToo) {
     run.addAgent(QStringLiteral("ZZ"));
     run.addSite(SiteSetup{});
     ASSERT_TRUE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
-    const auto agent = rowsOf(run.program.paths.DatabasePath, office::kAgents).at(0);
+    const auto agent = recordsOf(run.program.paths.DatabasePath, office::kAgents).at(0);
     EXPECT_EQ(agent.at(QStringLiteral("fdManOn2")).toString(), QStringLiteral(" "));
-    EXPECT_EQ(rowsOf(run.program.paths.DatabasePath, office::kSites).at(0).at(QStringLiteral("fdSClose")),
+    EXPECT_EQ(recordsOf(run.program.paths.DatabasePath, office::kSites).at(0).at(QStringLiteral("fdSClose")),
               QVariant(QStringLiteral(" ")));
 }
 
 TEST(RequestCleanup, AnEmptyOfficeIsNoFailure) {
     OfficeRun run;
     EXPECT_TRUE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
-    EXPECT_TRUE(run.ui.messages().empty()) << run.shown().join('\n').toStdString();
+    EXPECT_TRUE(run.ui.messages().empty()) << run.shown().join('\n');
 }
 
 TEST(RequestCleanup, TheNextGenerationReadsTheBlanksAsNoRequests) {
@@ -141,8 +126,7 @@ TEST(RequestCleanup, TheNextGenerationReadsTheBlanksAsNoRequests) {
     EXPECT_EQ(recordCount(north), 28) << north;
     EXPECT_EQ(north.find("AGT?"), std::string::npos) << north;
     EXPECT_NE(north.find("01A"), std::string::npos) << "the 1st is open again";
-    EXPECT_TRUE(run.shown().filter(QStringLiteral("Manual")).isEmpty())
-        << run.shown().join('\n').toStdString();
+    EXPECT_TRUE(run.shown().filter(QStringLiteral("Manual")).isEmpty()) << run.shown().join('\n');
 }
 
 TEST(RequestCleanup, ReadOnlyOfficeGivesTheAccessMessageAndChangesNothing) {
@@ -159,9 +143,8 @@ TEST(RequestCleanup, ReadOnlyOfficeGivesTheAccessMessageAndChangesNothing) {
     EXPECT_TRUE(ended);
     EXPECT_TRUE(run.ui.ended());
     ASSERT_EQ(run.ui.messages().size(), 1u);
-    EXPECT_EQ(run.ui.messages()[0].title, kDatabaseAccessTitle);
-    EXPECT_EQ(run.ui.messages()[0].text, DatabaseAccessMessageText(path));
-    EXPECT_EQ(run.ui.messages()[0].icon, Icon::Critical);
+    expectMessage(run.ui.messages()[0], DatabaseAccessMessageText(path), kDatabaseAccessTitle,
+                  Icon::Critical);
     EXPECT_FALSE(run.ui.busy());
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(run.folder.read(QStringLiteral("floor.mdb")), before);
@@ -173,13 +156,12 @@ TEST(RequestCleanup, OtherFailuresStopWhereTheyAreWithTheStepsMessage) {
     EXPECT_FALSE(RPRtnsMsbrErase(run.ui, run.program.paths.DatabasePath));
     ASSERT_EQ(run.ui.messages().size(), 1u);
     const auto& m = run.ui.messages()[0];
-    EXPECT_EQ(m.title, QStringLiteral("RPRtnsMsbrErase"));
-    EXPECT_EQ(m.icon, Icon::Critical);
-    EXPECT_TRUE(m.text.startsWith(QStringLiteral("Error: "))) << m.text.toStdString();
-    EXPECT_TRUE(m.text.endsWith(QStringLiteral(". #3078."))) << m.text.toStdString();
+    expectMessage(m, {.title = "RPRtnsMsbrErase", .icon = Icon::Critical});
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral("Error: "))) << m.text;
+    EXPECT_TRUE(m.text.endsWith(QStringLiteral(". #3078."))) << m.text;
     EXPECT_FALSE(run.ui.ended());
     EXPECT_FALSE(run.ui.busy());
     // The agents were cleared before the failure and stay cleared.
-    for (const auto& agent : rowsOf(run.program.paths.DatabasePath, office::kAgents))
+    for (const auto& agent : recordsOf(run.program.paths.DatabasePath, office::kAgents))
         EXPECT_EQ(agent.at(QStringLiteral("fdOffAll")).toString(), QStringLiteral(" "));
 }

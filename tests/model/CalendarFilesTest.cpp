@@ -1,7 +1,7 @@
 // The files that hand a generated month to the calendar window.
 #include "model/CalendarFiles.h"
 
-#include "../support/TestFolder.h"
+#include "TestFolder.h"
 
 using namespace rp;
 

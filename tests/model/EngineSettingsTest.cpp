@@ -1,7 +1,7 @@
 // month.dat, tune.dat and AutoTune.dat: the files that steer generation.
 #include "model/EngineSettings.h"
 
-#include "../support/TestFolder.h"
+#include "TestFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The checks the editors run when a date list or a manual slot list field is left.
-#include "../support/TestFolder.h"
+#include "TestFolder.h"
 #include "model/EntrySyntax.h"
 
 using namespace rp;
@@ -45,10 +45,7 @@ TEST(DateListCheck, AcceptsDaysUpTo31AndRejects32WithItsMessage) {
         const auto r = dateCheck(QString::fromLatin1(bad));
         EXPECT_FALSE(r.passed) << bad;
         ASSERT_EQ(r.messages.size(), 1u) << bad;
-        EXPECT_EQ(r.messages[0].text, QStringLiteral("Check the dates entered"));
-        EXPECT_EQ(r.messages[0].title, kDateTitle);
-        EXPECT_EQ(r.messages[0].buttons, Buttons::Ok);
-        EXPECT_EQ(r.messages[0].icon, Icon::None);
+        test::expectMessage(r.messages[0], "Check the dates entered", kDateTitle, Icon::None, Buttons::Ok);
         EXPECT_EQ(r.field, QString::fromLatin1(bad));
     }
 }
@@ -97,8 +94,7 @@ TEST(ManualListCheck, RejectsEveryBrokenRule) {
         const auto r = manualCheck(QString::fromLatin1(bad));
         EXPECT_FALSE(r.passed) << bad;
         ASSERT_EQ(r.messages.size(), 1u) << bad;
-        EXPECT_EQ(r.messages[0].title, kManualTitle);
-        EXPECT_EQ(r.messages[0].buttons, Buttons::Ok);
+        test::expectMessage(r.messages[0], {.title = kManualTitle, .buttons = Buttons::Ok});
         EXPECT_EQ(r.field, QString::fromLatin1(bad));
     }
 }

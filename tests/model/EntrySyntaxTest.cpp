@@ -1,6 +1,7 @@
 // Date, site and manual slot lists: canonical form, ranges, keys and tokens.
 #include "model/EntrySyntax.h"
 
+#include "Printers.h"
 #include "model/Tokens.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The office database file: its tables and fields, unique keys, field reading and the access message.
 #include "model/OfficeDatabase.h"
 
-#include "../support/ErrorNumber.h"
-#include "../support/TestFolder.h"
+#include "ErrorNumber.h"
+#include "TestFolder.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -136,8 +136,7 @@ TEST_F(OfficeDatabaseTest, NumberFieldsTellMissingFromZero) {
         rs->setField(QStringLiteral("fdMaxTimes"), stored);
         rs->update();
         rs->moveLast();
-        EXPECT_EQ(numberField(*rs, QStringLiteral("fdMaxTimes")), expected)
-            << stored.toString().toStdString();
+        EXPECT_EQ(numberField(*rs, QStringLiteral("fdMaxTimes")), expected) << stored.toString();
     }
 }
 
@@ -165,10 +164,8 @@ TEST(DatabaseAccessMessage, IsShownCriticalAndEndsTheProgram) {
     const QString path = QStringLiteral("/tmp/office/floor.mdb");
     EXPECT_THROW(ShowDatabaseAccessMessage(ui, path), ProgramEnded);
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, DatabaseAccessMessageText(path));
-    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("See Latest Help for more information"));
-    EXPECT_EQ(ui.messages()[0].icon, Icon::Critical);
-    EXPECT_EQ(ui.messages()[0].buttons, Buttons::Ok);
+    test::expectMessage(ui.messages()[0], DatabaseAccessMessageText(path),
+                        "See Latest Help for more information", Icon::Critical, Buttons::Ok);
     EXPECT_TRUE(ui.ended());
     EXPECT_FALSE(ui.busy());
     test::expectNoUnexpectedPrompts(ui);

@@ -1,8 +1,9 @@
 // Times files: one 122-byte record per site and weekday with the texts shown in place of slot letters.
 #include "model/SlotTimesFile.h"
 
-#include "../support/ErrorNumber.h"
-#include "../support/TestFolder.h"
+#include "ErrorNumber.h"
+#include "OfficeData.h"
+#include "TestFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,22 +11,15 @@
 
 using namespace rp;
 using rp::test::errorNumberOf;
+using rp::test::slotTexts;
 
 namespace {
-
-std::array<QString, 8> texts(std::initializer_list<const char*> list) {
-    std::array<QString, 8> out;
-    size_t i = 0;
-    for (const char* t : list)
-        out[i++] = QString::fromLatin1(t);
-    return out;
-}
 
 void expectEmptyRecord(const SiteTimesRecord& r) {
     EXPECT_EQ(r.UseTimes, 0);
     EXPECT_FALSE(r.showsTimes());
     for (const QString& t : r.SlotText)
-        EXPECT_TRUE(t.isEmpty()) << t.toStdString();
+        EXPECT_TRUE(t.isEmpty()) << t;
 }
 
 class SlotTimesFileTest : public ::testing::Test {
@@ -66,7 +60,7 @@ TEST(TimesFileNames, TakeTheStoredNameTrimmedAndRefuseNamesThatReachElsewhere) {
 }
 
 TEST_F(SlotTimesFileTest, RecordLayoutIsFlagThenEightBlankPaddedTexts) {
-    WriteSiteTimes(path, true, texts({"10:00-12:00", "", "C", "", "", "", "", "7pm"}));
+    WriteSiteTimes(path, true, slotTexts({"10:00-12:00", "", "C", "", "", "", "", "7pm"}));
     const QByteArray b = bytes();
     ASSERT_EQ(b.size(), kSiteTimesRecordSize);
     EXPECT_EQ(qFromLittleEndian<int16_t>(b.constData()), 1);
@@ -77,11 +71,11 @@ TEST_F(SlotTimesFileTest, RecordLayoutIsFlagThenEightBlankPaddedTexts) {
 
     const SiteTimesRecord r = ReadSiteTimes(path);
     EXPECT_EQ(r.UseTimes, 1);
-    EXPECT_EQ(r.SlotText, texts({"10:00-12:00", "", "C", "", "", "", "", "7pm"}));
+    EXPECT_EQ(r.SlotText, slotTexts({"10:00-12:00", "", "C", "", "", "", "", "7pm"}));
 }
 
 TEST_F(SlotTimesFileTest, LongTextsAreCutToFifteenAndBlanksTrimmedOnReading) {
-    WriteSiteTimes(path, false, texts({"12345678901234567890", "  9am  "}));
+    WriteSiteTimes(path, false, slotTexts({"12345678901234567890", "  9am  "}));
     EXPECT_EQ(qFromLittleEndian<int16_t>(bytes().constData()), 0);
     EXPECT_EQ(bytes().mid(2, 15), QByteArray("123456789012345"));
     const SiteTimesRecord r = ReadSiteTimes(path);
@@ -91,7 +85,7 @@ TEST_F(SlotTimesFileTest, LongTextsAreCutToFifteenAndBlanksTrimmedOnReading) {
 }
 
 TEST_F(SlotTimesFileTest, SingleByteTextsRoundTrip) {
-    WriteSiteTimes(path, true, texts({"Caf\xe9", "Mittag \xbd"}));
+    WriteSiteTimes(path, true, slotTexts({"Caf\xe9", "Mittag \xbd"}));
     EXPECT_EQ(bytes().mid(2, 5), QByteArray("Caf\xe9 "));
     EXPECT_EQ(ReadSiteTimes(path).SlotText[0], QStringLiteral("Caf\u00e9"));
     EXPECT_EQ(ReadSiteTimes(path).SlotText[1], QStringLiteral("Mittag \u00bd"));

@@ -1,6 +1,8 @@
 // Slot tokens of a month and initials as the generator keeps them.
 #include "model/Tokens.h"
 
+#include "Printers.h"
+
 #include <QStringList>
 #include <gtest/gtest.h>
 

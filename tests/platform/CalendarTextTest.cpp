@@ -1,4 +1,5 @@
 // Day numbers, weekdays and month lengths; the program's text rules.
+#include "Printers.h"
 #include "platform/Calendar.h"
 #include "platform/Text.h"
 

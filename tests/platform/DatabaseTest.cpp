@@ -1,8 +1,8 @@
 // Opening database files and the failures the program's messages rely on.
 #include "platform/Database.h"
 
-#include "../support/ErrorNumber.h"
-#include "../support/TestFolder.h"
+#include "ErrorNumber.h"
+#include "TestFolder.h"
 
 #include <QFile>
 #include <sqlite3.h>

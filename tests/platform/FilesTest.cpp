@@ -1,8 +1,8 @@
 // File helpers: wildcard deletes of generated files and atomic writes.
 #include "platform/Files.h"
 
-#include "../support/ErrorNumber.h"
-#include "../support/TestFolder.h"
+#include "ErrorNumber.h"
+#include "TestFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The record cursor: moving, reading and writing fields, unique keys and finding records.
-#include "../support/ErrorNumber.h"
-#include "../support/TestFolder.h"
+#include "ErrorNumber.h"
+#include "TestFolder.h"
 #include "platform/Database.h"
 
 using namespace rp;

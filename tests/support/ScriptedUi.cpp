@@ -39,6 +39,18 @@ QStringList ScriptedUi::texts() const {
     return out;
 }
 
+QStringList ScriptedUi::titles() const {
+    QStringList out;
+    for (const auto& m : messages_)
+        out << m.title;
+    return out;
+}
+
+const ScriptedUi::Message& ScriptedUi::lastMessage() const {
+    static const Message none;
+    return messages_.empty() ? none : messages_.back();
+}
+
 void ScriptedUi::clear() {
     messages_.clear();
     answers_.clear();

@@ -43,8 +43,11 @@ public:
     bool busy() const { return busy_; }
     bool ended() const { return ended_; }
     int pendingAnswers() const { return int(answers_.size() + inputs_.size()); }
-    // Texts of all messages shown so far, in order.
+    // Texts and titles of all messages shown so far, in order.
     QStringList texts() const;
+    QStringList titles() const;
+    // The message shown last; an empty one when none was shown.
+    const Message& lastMessage() const;
     void clear();
 
 private:

@@ -3,11 +3,44 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace rp::test {
 
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path;
+    f.write(bytes);
+}
+
+QString pdfToTextTool() {
+    return QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+}
+
+std::optional<QString> pdfText(const QString& pdf) {
+    const QString tool = pdfToTextTool();
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess p;
+    p.start(tool, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(20000))
+        return std::nullopt;
+    // Compatibility normalisation splits ligatures into their letters.
+    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
 QString buildResources() {
     return QStringLiteral(ROTAPLAN_BUILD_RESOURCES);
+}
+
+QString exampleOffice(const QString& name) {
+    return buildResources() + QStringLiteral("/Examples/") + name + QStringLiteral(".mdb");
 }
 
 TestFolder::TestFolder(bool withInstalledSettings) {
@@ -22,18 +55,12 @@ TestFolder::TestFolder(bool withInstalledSettings) {
 }
 
 void TestFolder::write(const QString& relative, const QByteArray& bytes) const {
-    const QString p = file(relative);
-    QDir().mkpath(QFileInfo(p).absolutePath());
-    QFile f(p);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << p.toStdString();
-    f.write(bytes);
+    QDir().mkpath(QFileInfo(file(relative)).absolutePath());
+    writeFile(file(relative), bytes);
 }
 
 QByteArray TestFolder::read(const QString& relative) const {
-    QFile f(file(relative));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return readFile(file(relative));
 }
 
 bool TestFolder::exists(const QString& relative) const {
@@ -42,10 +69,6 @@ bool TestFolder::exists(const QString& relative) const {
 
 QStringList TestFolder::files() const {
     return QDir(dir_.path()).entryList(QDir::Files, QDir::Name);
-}
-
-void expectNoUnexpectedPrompts(const ScriptedUi& ui) {
-    EXPECT_TRUE(ui.unexpected().isEmpty()) << ui.unexpected().join(QStringLiteral("\n")).toStdString();
 }
 
 } // namespace rp::test

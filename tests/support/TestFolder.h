@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ScriptedUi.h"
+#include "UiChecks.h"
 
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace rp::test {
 
@@ -26,10 +27,20 @@ private:
     QTemporaryDir dir_;
 };
 
+// The bytes of a file; none when it cannot be read.
+QByteArray readFile(const QString& path);
+// Writes bytes to a file, replacing it; fails the running test when the file cannot be written.
+void writeFile(const QString& path, const QByteArray& bytes);
+
+// pdftotext, which scripts/setup-deps.sh installs with poppler-utils; empty when it is missing.
+QString pdfToTextTool();
+// The text of a PDF file laid out as on the page, ligatures such as "ffi" split into their letters;
+// nothing when pdftotext is missing or does not finish.
+std::optional<QString> pdfText(const QString& pdf);
+
 // The folder of the installed resources in the build tree.
 QString buildResources();
-
-// Fails the running test when the scripted Ui met a prompt it had no answer for.
-void expectNoUnexpectedPrompts(const ScriptedUi& ui);
+// The office database of an example ("OneOffice") in the build tree.
+QString exampleOffice(const QString& name);
 
 } // namespace rp::test

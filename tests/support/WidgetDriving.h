@@ -1,8 +1,12 @@
 #pragma once
 
+#include "Printers.h"
+
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QWidget>
 #include <algorithm>
@@ -32,6 +36,28 @@ inline void pressMnemonic(QWidget& window, Qt::Key key) {
 inline void clickInto(QLineEdit* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
     QCoreApplication::processEvents();
+}
+
+// Selects a box's text and types over it, starting with a Backspace that empties the box.
+inline void retype(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+// Clicks into an editable combo box, selects its text with Ctrl+A and types over it.
+inline void typeInto(QComboBox* box, const QString& text) {
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
+// Clicks the one entry of a list that shows the text.
+inline void clickEntry(QListWidget* list, const QString& text) {
+    const auto items = list->findItems(text, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << text;
+    list->scrollToItem(items[0]);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
 }
 
 } // namespace rp::test

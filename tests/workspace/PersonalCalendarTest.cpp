@@ -1,6 +1,6 @@
 #include "workspace/PersonalCalendar.h"
 
-#include "../support/TestFolder.h"
+#include "TestFolder.h"
 #include "workspace/DayTextsFile.h"
 
 #include <QDir>

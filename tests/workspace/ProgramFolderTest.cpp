@@ -1,13 +1,11 @@
 #include "workspace/ProgramFolder.h"
 
-#include "../support/TestFolder.h"
+#include "TestFolder.h"
 #include "model/OfficeDatabase.h"
-#include "platform/Ui.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
 namespace rp::test {
 namespace {
@@ -24,10 +22,7 @@ protected:
         resources.write(QStringLiteral("CMakeFiles/rules.make"), "build");
     }
     QString app() const { return target.path() + QStringLiteral("/Rotaplan"); }
-    QByteArray read(const QString& relative) const {
-        QFile f(app() + QLatin1Char('/') + relative);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& relative) const { return readFile(app() + QLatin1Char('/') + relative); }
 
     TestFolder resources{false};
     TestFolder target{false};
@@ -75,8 +70,7 @@ TEST_F(PrepareAppFolderTest, AnExistingFolderWithoutItsOfficeIsReportedNotReseed
     EXPECT_FALSE(QFileInfo::exists(app() + QStringLiteral("/floor.mdb")));
     EXPECT_TRUE(ui.ended());
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].title, kDatabaseAccessTitle);
-    EXPECT_EQ(ui.messages()[0].text, DatabaseAccessMessageText(app() + QStringLiteral("/floor.mdb")));
+    expectMessage(ui.messages()[0], DatabaseAccessMessageText(app() + "/floor.mdb"), kDatabaseAccessTitle);
 
     // A folder made by this start is given the starter office.
     ScriptedUi fresh;

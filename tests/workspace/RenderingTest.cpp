@@ -1,7 +1,6 @@
 #include "workspace/Rendering.h"
 
-#include "../support/TestFolder.h"
-#include "ScriptedUi.h"
+#include "TestFolder.h"
 #include "model/ScheduleState.h"
 #include "model/SlotTimesFile.h"
 
@@ -75,8 +74,7 @@ TEST(DayTexts, UnplaceableRecordsAreReportedOncePerRecord) {
     ScriptedUi ui;
     BuildDayTexts(s, QStringLiteral("xxA1JD__05Z3JD__05B3JD__"), false, ui);
     ASSERT_EQ(ui.messages().size(), 2u);
-    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(ui.messages()[0].icon, Icon::Warning);
+    test::expectMessage(ui.messages()[0], {.title = "Error", .icon = Icon::Warning});
     EXPECT_EQ(lines(s.DayText[5])[1], QStringLiteral("B-JD__"));
 }
 

@@ -262,7 +262,7 @@ void frmCalSettings::Form_Activate() {
     chkDefaultFonts_Click();
 }
 
-void frmCalSettings::SettingsLoaded(int kind) {
+void frmCalSettings::settingsLoaded(int kind) {
     if (!open_)
         return;
     const DisplayValues& v = program_.display;
@@ -350,7 +350,7 @@ bool frmCalSettings::save() {
     // Both files are written before anything is put in force: a failed write leaves the program on the
     // set it had.
     try {
-        DisplaySettings(program_).WriteSettingsSet(workKind_, work_);
+        DisplaySettings(program_).writeSettingsSet(workKind_, work_);
     } catch (const Error& e) {
         program_.ui.message(ErrorReportText(e), QStringLiteral("frmCalSettings.cmdOK"), Icon::Critical);
         return false;
@@ -396,7 +396,7 @@ void frmCalSettings::closeEvent(QCloseEvent* event) {
 }
 
 void frmCalSettings::cmdHelp_Click() {
-    program_.ShowHelp(QStringLiteral("CALhlp.txt"));
+    program_.openHelp(QStringLiteral("CALhlp.txt"));
 }
 
 } // namespace rp

@@ -83,7 +83,7 @@ public:
 
     // The settings in force were loaded again (SetFontsToCustom / SetFontsToDefault): while the dialog is
     // open its controls follow them.
-    void SettingsLoaded(int kind);
+    void settingsLoaded(int kind);
 
     const DisplayValues& working() const { return work_; }
     int workingKind() const { return workKind_; }

@@ -205,7 +205,7 @@ void frmAgt::afterListFilled() {
 // ---------------------------------------------------------------------------------------------------------
 // The shared steps of the moving commands
 
-bool frmAgt::CheckBeforeMoving() {
+bool frmAgt::checkBeforeMoving() {
     if (txtName->text().size() < kShortestName) {
         program_.ui.message(QStringLiteral("Please enter Agent name first."), QStringLiteral("AGENT NAME"));
         focusBox(txtName);
@@ -221,7 +221,7 @@ bool frmAgt::CheckBeforeMoving() {
 }
 
 // Rebuilds the list when the name or initials may have changed (or a new agent is being added).
-bool frmAgt::ChangeTest(bool clearRemembered) {
+bool frmAgt::changeTest(bool clearRemembered) {
     const bool changed = Adding || NameOnExit != NameOnEntry || InitialsOnExit != InitialsOnEntry ||
                          datagt().changed(txtName) || datagt().changed(txtIni);
     if (changed && !UpdateAgentList())
@@ -303,10 +303,10 @@ void frmAgt::cmdagtDelete_Click() {
 }
 
 void frmAgt::cmdagtfind_Click() {
-    if (Adding || !datagt().isOpen() || !CheckBeforeMoving())
+    if (Adding || !datagt().isOpen() || !checkBeforeMoving())
         return;
     try {
-        if (ChangeTest(false))
+        if (changeTest(false))
             findLast(QStringLiteral("Which Agent?"));
     } catch (const Error& e) {
         reportFailure(e, kDuplicate, QStringLiteral("Error: "), QStringLiteral("FIND"));
@@ -314,10 +314,10 @@ void frmAgt::cmdagtfind_Click() {
 }
 
 void frmAgt::cmdagtnext_Click() {
-    if (!datagt().isOpen() || !CheckBeforeMoving())
+    if (!datagt().isOpen() || !checkBeforeMoving())
         return;
     try {
-        if (!ChangeTest(true))
+        if (!changeTest(true))
             return;
         SetBrowseButtons();
         datagt().moveNext();
@@ -333,10 +333,10 @@ void frmAgt::cmdagtnext_Click() {
 }
 
 void frmAgt::cmdagtprev_Click() {
-    if (!datagt().isOpen() || !CheckBeforeMoving())
+    if (!datagt().isOpen() || !checkBeforeMoving())
         return;
     try {
-        if (!ChangeTest(true))
+        if (!changeTest(true))
             return;
         SetBrowseButtons();
         datagt().movePrevious();
@@ -353,7 +353,7 @@ void frmAgt::cmdagtprev_Click() {
 
 void frmAgt::cmdAgtOk_Click() {
     showCalendar(false);
-    if (closeUndrawn() || !CheckBeforeMoving())
+    if (closeUndrawn() || !checkBeforeMoving())
         return;
     try {
         if (!UpdateAgentList())
@@ -375,7 +375,7 @@ void frmAgt::cmdAgtOk_Click() {
 }
 
 void frmAgt::cmdagthelp_Click() {
-    program_.ShowHelp(QStringLiteral("agthlp.txt"));
+    program_.openHelp(QStringLiteral("agthlp.txt"));
 }
 
 void frmAgt::lstAgtClick_Click(const QString& entry) {

@@ -101,8 +101,8 @@ private:
     void connectHandlers();
     EntryBox* dateBoxNamed(const QString& name) const;
     bool isOnBox(const EntryBox* box) const { return box == txtAOn1 || box == txtAOn2; }
-    bool CheckBeforeMoving();
-    bool ChangeTest(bool clearRemembered);
+    bool checkBeforeMoving();
+    bool changeTest(bool clearRemembered);
     bool moveBy(bool forward);
 };
 

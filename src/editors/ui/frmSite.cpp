@@ -69,7 +69,7 @@ frmSite::frmSite(Program& program, frmCalendar* mainWindow, QWidget* parent)
     for (int i = 0; i < kSlotBoxes; ++i)
         c.bind(txtSlot[size_t(i)], SlotColumn(i), true);
     c.bind(txtHoliday, QStringLiteral("fdSClose"), false);
-    c.afterUpdate = [this] { RenameSiteTimes(); };
+    c.afterUpdate = [this] { renameSiteTimes(); };
     SetBrowseButtons();
 }
 
@@ -223,7 +223,7 @@ void frmSite::report(const Error& e, const QString& duplicateText, const QString
         focusBox(txtSiteName);
 }
 
-bool frmSite::CheckBeforeMoving() {
+bool frmSite::checkBeforeMoving() {
     if (txtSiteName->text().size() < kShortestName) {
         program_.ui.message(QStringLiteral("Please enter site name first."), QStringLiteral("SITE NAME"));
         focusBox(txtSiteName);
@@ -344,7 +344,7 @@ void frmSite::cmdSiteDelete_Click() {
 }
 
 void frmSite::cmdSiteFind_Click() {
-    if (!datSite().isOpen() || !CheckBeforeMoving())
+    if (!datSite().isOpen() || !checkBeforeMoving())
         return;
     try {
         leaveAdding();
@@ -356,7 +356,7 @@ void frmSite::cmdSiteFind_Click() {
 }
 
 void frmSite::cmdSiteNext_Click() {
-    if (!datSite().isOpen() || !CheckBeforeMoving())
+    if (!datSite().isOpen() || !checkBeforeMoving())
         return;
     try {
         leaveAdding();
@@ -375,7 +375,7 @@ void frmSite::cmdSiteNext_Click() {
 }
 
 void frmSite::cmdSitePrev_Click() {
-    if (!datSite().isOpen() || !CheckBeforeMoving())
+    if (!datSite().isOpen() || !checkBeforeMoving())
         return;
     try {
         leaveAdding();
@@ -393,7 +393,7 @@ void frmSite::cmdSitePrev_Click() {
 }
 
 void frmSite::cmdSiteOk_Click() {
-    if (closeUndrawn() || !CheckBeforeMoving())
+    if (closeUndrawn() || !checkBeforeMoving())
         return;
     try {
         UpdateSiteList();
@@ -418,7 +418,7 @@ void frmSite::cmdSiteOk_Click() {
 }
 
 void frmSite::cmdSiteHelp_Click() {
-    program_.ShowHelp(QStringLiteral("sitehlp.txt"));
+    program_.openHelp(QStringLiteral("sitehlp.txt"));
 }
 
 void frmSite::lstSiteClick_Click(const QString& entry) {
@@ -481,7 +481,7 @@ void frmSite::CSCalSite_DateDoubleClick() {
 // Times files
 
 // The shown site was written: when its name changed, its times files take the new name.
-void frmSite::RenameSiteTimes() {
+void frmSite::renameSiteTimes() {
     try {
         RenameSiteTimesFiles(program_.paths.AppFolder, datSite().shownText(txtSiteNum),
                              datSite().shownText(txtSiteName), txtSiteName->text());
@@ -489,7 +489,7 @@ void frmSite::RenameSiteTimes() {
         program_.ui.message(QStringLiteral("Error: %1. %2. The slot times stay under the old site name.")
                                 .arg(e.number)
                                 .arg(e.description),
-                            QStringLiteral("frmSite.RenameSiteTimes"), Icon::Information);
+                            QStringLiteral("frmSite.renameSiteTimes"), Icon::Information);
     }
 }
 

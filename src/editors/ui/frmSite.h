@@ -60,7 +60,7 @@ public:
     void txtHoliday_GotFocus();
 
     bool UpdateSiteList();
-    void RenameSiteTimes();
+    void renameSiteTimes();
 
     BoundCursor& datSite() { return cursor(); }
 
@@ -74,7 +74,7 @@ protected:
 private:
     void buildScreen();
     void connectHandlers();
-    bool CheckBeforeMoving();
+    bool checkBeforeMoving();
     void leaveAdding();
     void report(const Error& e, const QString& duplicateText, const QString& otherPrefix,
                 const QString& title);

@@ -380,7 +380,7 @@ void frmSiteTimes::showEvent(QShowEvent* event) {
 }
 
 void frmSiteTimes::cmdHelp_Click() {
-    program_.ShowHelp(QStringLiteral("timehlp.txt"));
+    program_.openHelp(QStringLiteral("timehlp.txt"));
 }
 
 } // namespace rp

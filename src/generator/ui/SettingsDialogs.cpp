@@ -45,7 +45,7 @@ frmCalSettings* SettingsDialogs::calSettings() {
             if (earlier)
                 earlier(kind);
             if (dialog)
-                dialog->SettingsLoaded(kind);
+                dialog->settingsLoaded(kind);
         };
     }
     return cal_;

@@ -256,7 +256,7 @@ void frmTune::reject() {
 }
 
 void frmTune::cmdTuneHelp_Click() {
-    program_.ShowHelp(QStringLiteral("tunehlp.txt"));
+    program_.openHelp(QStringLiteral("tunehlp.txt"));
 }
 
 } // namespace rp

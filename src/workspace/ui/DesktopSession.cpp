@@ -15,7 +15,7 @@ DesktopSession::~DesktopSession() {
 
 void DesktopSession::start() {
     controller = std::make_unique<menunew>(program);
-    DisplaySettings(program).LoadAtStart();
+    DisplaySettings(program).loadAtStart();
     calendar = std::make_unique<frmCalendar>(program, workspace, *controller);
     calendar->show();
     calendar->CustomCalendar();

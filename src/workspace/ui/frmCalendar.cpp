@@ -155,111 +155,12 @@ QPushButton* frmCalendar::addButton(const QString& name, const QString& caption,
     return b;
 }
 
-QAction* frmCalendar::addMenuAction(QMenu* menu, const QString& name, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    return a;
-}
-
-void frmCalendar::buildMenus() {
-    QMenuBar* bar = menuBar();
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSaveCurrent =
-        addMenuAction(mnuFile, QStringLiteral("mnuSaveCurrent"), QStringLiteral("&Save Current Schedule"));
-    mnuSaveCurrent->setEnabled(false);
-    mnuSavedFile = mnuFile->addMenu(QStringLiteral("&Retrieve Saved Schedule"));
-    mnuSavedFile->setObjectName(QStringLiteral("mnuSavedFile"));
-    for (int i = 0; i <= 5; ++i) {
-        QAction* a = addMenuAction(mnuSavedFile, QStringLiteral("mnuSavedFiles%1").arg(i),
-                                   i == 0 ? QStringLiteral("Choose Saved File below") : QString());
-        a->setVisible(i == 0);
-        connect(a, &QAction::triggered, this, [this, i] {
-            EndDayEdit();
-            if (commands.openSaved)
-                commands.openSaved(i);
-            else
-                notAvailable();
-        });
-        mnuSavedFiles << a;
-    }
-    mnuDeleteSaved =
-        addMenuAction(mnuFile, QStringLiteral("mnuDeleteSaved"), QStringLiteral("&Delete Saved Schedules"));
-    mnuFile->addSeparator();
-    mnuExport = addMenuAction(mnuFile, QStringLiteral("mnuExport"), QStringLiteral("&Export (Backup)"));
-    mnuImport = addMenuAction(mnuFile, QStringLiteral("mnuImport"), QStringLiteral("&Import"));
-    mnuFile->addSeparator();
-    mnuExit = addMenuAction(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("&Exit"));
-
-    mnuReport = bar->addMenu(QStringLiteral("&Reports"));
-    mnuReport->setObjectName(QStringLiteral("mnuReport"));
-    mnuSchedReport =
-        addMenuAction(mnuReport, QStringLiteral("mnuSchedReport"), QStringLiteral("Schedule &Report"));
-    mnuPrintAgt = addMenuAction(mnuReport, QStringLiteral("mnuPrintAgt"), QStringLiteral("&Agent Report"));
-    mnuPrintSite = addMenuAction(mnuReport, QStringLiteral("mnuPrintSite"), QStringLiteral("&Site Report"));
-
-    mnuSettings = bar->addMenu(QStringLiteral("&Settings"));
-    mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
-    mnuCalSettings =
-        addMenuAction(mnuSettings, QStringLiteral("mnuCalSettings"), QStringLiteral("&Calendar Settings"));
-    mnuTimes = addMenuAction(mnuSettings, QStringLiteral("mnuTimes"), QStringLiteral("Schedule &Times"));
-    mnuFineTune =
-        addMenuAction(mnuSettings, QStringLiteral("mnuFineTune"), QStringLiteral("Schedule &Fine Tune"));
-
-    mnuExamples = bar->addAction(QStringLiteral("E&xamples"));
-    mnuExamples->setObjectName(QStringLiteral("mnuExamples"));
-
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpStart = addMenuAction(mnuHelp, QStringLiteral("mnuHelpStart"), QStringLiteral("&Getting Started"));
-    mnuGenerated =
-        addMenuAction(mnuHelp, QStringLiteral("mnuGenerated"), QStringLiteral("Generated &Schedule"));
-    mnuHelp->addSeparator();
-    mnuBrowser =
-        addMenuAction(mnuHelp, QStringLiteral("mnuBrowser"), QStringLiteral("Web Site / Latest &Help"));
-    mnuHelp->addSeparator();
-    mnuAbout = addMenuAction(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("About"));
-
-    // Hidden, disabled entries that forward to the buttons (their shortcuts stay with the buttons).
-    auto hidden = [&](const QString& name, const QString& caption, QPushButton* target) {
-        auto* a = new QAction(caption, this);
-        a->setObjectName(name);
-        a->setVisible(false);
-        a->setEnabled(false);
-        connect(a, &QAction::triggered, target, &QPushButton::click);
-        QWidget::addAction(a);
-        return a;
-    };
-    mnuPersonal = hidden(QStringLiteral("mnuPersonal"), QStringLiteral("P&ersonal"), cmdPersonal);
-    mnuMonth = hidden(QStringLiteral("mnuMonth"), QStringLiteral("&Month"), cmdMonth);
-    mnuSites = hidden(QStringLiteral("mnuSites"), QStringLiteral("S&ites"), cmdSites);
-    mnuAgents = hidden(QStringLiteral("mnuAgents"), QStringLiteral("&Agents"), cmdAgents);
-    mnuGenerate = hidden(QStringLiteral("mnuGenerate"), QStringLiteral("&Generate"), cmdGenerate);
-    mnuNext = hidden(QStringLiteral("mnuNext"), QStringLiteral("&Next Site"), cmdDisplaySite);
-    mnuPrint = hidden(QStringLiteral("mnuPrint"), QStringLiteral("&Print"), cmdPrint);
-
-    const std::pair<QAction*, std::function<void()> Commands::*> attached[] = {
-        {mnuSaveCurrent, &Commands::saveCurrent}, {mnuDeleteSaved, &Commands::deleteSaved},
-        {mnuExport, &Commands::exportData},       {mnuImport, &Commands::importData},
-        {mnuSchedReport, &Commands::report},      {mnuPrintAgt, &Commands::printAgents},
-        {mnuPrintSite, &Commands::printSites},    {mnuExamples, &Commands::examples},
-        {mnuHelpStart, &Commands::helpStart},     {mnuGenerated, &Commands::helpGenerated},
-        {mnuBrowser, &Commands::browser},         {mnuAbout, &Commands::about}};
-    for (const auto& [action, command] : attached)
-        connect(action, &QAction::triggered, this, [this, command] { run(commands.*command); });
-    connect(mnuFineTune, &QAction::triggered, this, [this] { runController(&menunew::mnuFineTune_Click); });
-    connect(mnuTimes, &QAction::triggered, this, [this] { runController(&menunew::mnuTimes_Click); });
-    connect(mnuCalSettings, &QAction::triggered, this,
-            [this] { runController(&menunew::mnuCalSettings_Click); });
-    connect(mnuExit, &QAction::triggered, this, &frmCalendar::cmdExit_Click);
-}
-
 void frmCalendar::notAvailable() {
     controller_.notAvailable();
 }
 
 void frmCalendar::run(const std::function<void()>& command) {
-    EndDayEdit();
+    endPendingDayEdit();
     if (command)
         command();
     else
@@ -267,13 +168,13 @@ void frmCalendar::run(const std::function<void()>& command) {
 }
 
 void frmCalendar::runController(void (menunew::*command)()) {
-    EndDayEdit();
+    endPendingDayEdit();
     (controller_.*command)();
 }
 
 // A command never works on a day still being typed: a mnemonic or the frame's close button leaves the
 // focus (and so the open editor) where it was, so every command first ends the edit and keeps its text.
-void frmCalendar::EndDayEdit() {
+void frmCalendar::endPendingDayEdit() {
     ctCalendar1->endDayEdit(true);
 }
 
@@ -514,7 +415,7 @@ void frmCalendar::GetPersonalCalendar() {
 void frmCalendar::SaveMePersonalCalendar() {
     if (!ws_.state.IsPersonalCalendar)
         return;
-    EndDayEdit();
+    endPendingDayEdit();
     if (personalMonthUnread_)
         return;
     try {
@@ -544,7 +445,7 @@ void frmCalendar::SaveMePersonalCalendar() {
 // ---- commands
 // -----------------------------------------------------------------------------------------------
 
-bool frmCalendar::SavePrompt() {
+bool frmCalendar::savePrompt() {
     if (!(ws_.state.EditDay && ws_.state.IsSavedSchedule))
         return true;
     const Answer a = ui_.message(QStringLiteral("Save changes to current schedule? ") + kCrLf + kCrLf,
@@ -558,8 +459,8 @@ bool frmCalendar::SavePrompt() {
 }
 
 void frmCalendar::cmdPersonal_Click() {
-    EndDayEdit();
-    SavePrompt();
+    endPendingDayEdit();
+    savePrompt();
     mnuSaveCurrent->setEnabled(false);
     if (ws_.state.IsPersonalCalendar)
         SaveMePersonalCalendar();
@@ -568,9 +469,9 @@ void frmCalendar::cmdPersonal_Click() {
 }
 
 void frmCalendar::cmdGenerate_Click() {
-    EndDayEdit();
+    endPendingDayEdit();
     mnuSaveCurrent->setEnabled(true);
-    SavePrompt();
+    savePrompt();
     ws_.state.EditDay = false;
     SaveMePersonalCalendar();
     ws_.state.IsGeneratedSchedule = true;
@@ -594,8 +495,8 @@ void frmCalendar::cmdGenerate_Click() {
 }
 
 void frmCalendar::cmdDisplaySite_Click() {
-    EndDayEdit();
-    SavePrompt();
+    endPendingDayEdit();
+    savePrompt();
     ws_.ReportText.clear();
     ws_.state.IsSavedSchedule = false;
     ws_.state.IsGeneratedSchedule = true;
@@ -603,7 +504,7 @@ void frmCalendar::cmdDisplaySite_Click() {
 }
 
 void frmCalendar::cmdSave_Click() {
-    EndDayEdit();
+    endPendingDayEdit();
     if (ws_.state.IsPersonalCalendar) {
         ui_.message(QStringLiteral("Note:  It is not necessary to save your Personal Calendar. Any ") +
                         kCrLf +
@@ -616,7 +517,7 @@ void frmCalendar::cmdSave_Click() {
 }
 
 void frmCalendar::cmdPrint_Click() {
-    EndDayEdit();
+    endPendingDayEdit();
     const GetSet& g = ws_.state;
     if (g.IsGeneratedSchedule || g.IsExampleSchedule || g.IsSavedSchedule) {
         execDialog(*comments_);
@@ -638,7 +539,7 @@ void frmCalendar::cmdPrint_Click() {
 }
 
 void frmCalendar::cmdExit_Click() {
-    EndDayEdit();
+    endPendingDayEdit();
     DeleteCalendarFiles(program_.paths.AppFolder, false);
     m_CancelClose = false;
     SaveMePersonalCalendar();

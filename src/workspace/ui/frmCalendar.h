@@ -148,10 +148,10 @@ private:
     QPushButton* addButton(const QString& name, const QString& caption, const QString& tip);
     QAction* addMenuAction(QMenu* menu, const QString& name, const QString& caption);
     void buildMenus();
-    bool SavePrompt();
+    bool savePrompt();
     void notAvailable();
     void runController(void (menunew::*command)());
-    void EndDayEdit();
+    void endPendingDayEdit();
     QString printTitleSuffix() const;
 
     Program& program_;

@@ -2,8 +2,7 @@
 // their checks, the letters choice, the font dialogs, OK and Cancel, the development switch, and
 // settings files that are missing or short.
 
-#include "../../support/TestFolder.h"
-#include "ScriptedUi.h"
+#include "TestFolder.h"
 #include "display_settings/ui/frmCalSettings.h"
 #include "model/Program.h"
 #include "platform/Error.h"
@@ -19,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
-#include <gtest/gtest.h>
 
 using namespace rp;
 using namespace rp::test;
@@ -63,7 +61,7 @@ protected:
 
     void useKind(const QByteArray& kind) {
         folder.write(QStringLiteral("settings/TypeSettings.dat"), kind + "\r\n");
-        DisplaySettings(program).LoadAtStart();
+        DisplaySettings(program).loadAtStart();
     }
     // Shows the dialog as the main window does each time.
     frmCalSettings& open() {
@@ -96,10 +94,9 @@ TEST_F(CalSettings, CustomSetIsShownForEditing) {
     EXPECT_EQ(d.txtFullNameSize->text(), QStringLiteral("9"));
     EXPECT_TRUE(d.Option1[1]->isChecked());
     EXPECT_TRUE(d.chkFullName->isChecked());
-    for (QWidget* w : {static_cast<QWidget*>(d.cmdScreen), static_cast<QWidget*>(d.cmdPrinted),
-                       static_cast<QWidget*>(d.txtScreenDayHeight), static_cast<QWidget*>(d.Option1[0]),
-                       static_cast<QWidget*>(d.chkFullName), static_cast<QWidget*>(d.txtFullNameSize)})
-        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    for (QWidget* w : std::initializer_list<QWidget*>{d.cmdScreen, d.cmdPrinted, d.txtScreenDayHeight,
+                                                      d.Option1[0], d.chkFullName, d.txtFullNameSize})
+        EXPECT_TRUE(w->isEnabled()) << w->objectName();
     EXPECT_EQ(d.working(), storedCustomValues());
     EXPECT_TRUE(ui.messages().empty());
 }
@@ -112,11 +109,10 @@ TEST_F(CalSettings, DefaultSetIsShownReadOnly) {
     EXPECT_TRUE(d.chkDefaultFonts->isChecked());
     EXPECT_EQ(d.workingKind(), 1);
     EXPECT_EQ(d.working(), DisplaySettings(program).ReadSettingsRecord(1));
-    for (QWidget* w : {static_cast<QWidget*>(d.cmdScreen), static_cast<QWidget*>(d.cmdPrinted),
-                       static_cast<QWidget*>(d.txtScreenDayHeight),
-                       static_cast<QWidget*>(d.txtPrintedDayHeight), static_cast<QWidget*>(d.Option1[2]),
-                       static_cast<QWidget*>(d.chkFullName), static_cast<QWidget*>(d.txtFullNameSize)})
-        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    for (QWidget* w : std::initializer_list<QWidget*>{d.cmdScreen, d.cmdPrinted, d.txtScreenDayHeight,
+                                                      d.txtPrintedDayHeight, d.Option1[2], d.chkFullName,
+                                                      d.txtFullNameSize})
+        EXPECT_FALSE(w->isEnabled()) << w->objectName();
     EXPECT_GE(repaints, 1);
     // Clearing the box switches to the custom set.
     d.chkDefaultFonts->click();
@@ -129,9 +125,7 @@ TEST_F(CalSettings, DayHeightOfAThousandIsRefusedAndReset) {
     frmCalSettings& d = open();
     typeInto(d.txtScreenDayHeight, QStringLiteral("1000"));
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Number must be between 1 and 999"));
-    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Check Number"));
-    EXPECT_EQ(ui.messages()[0].icon, Icon::Information);
+    expectMessage(ui.messages()[0], "Number must be between 1 and 999", "Check Number", Icon::Information);
     EXPECT_EQ(d.txtScreenDayHeight->text(), QStringLiteral("115"));
     EXPECT_EQ(d.working().m_DateHeightScreen, 115);
 
@@ -240,9 +234,7 @@ TEST_F(CalSettings, CancelledOrFailedFontDialogChangesNothing) {
     };
     d.cmdPrinted->click();
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Error: 32765 - No fonts exist."));
-    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("cmdPrinted.Click"));
-    EXPECT_EQ(ui.messages()[0].icon, Icon::Warning);
+    expectMessage(ui.messages()[0], "Error: 32765 - No fonts exist.", "cmdPrinted.Click", Icon::Warning);
     EXPECT_EQ(d.working(), storedCustomValues());
 }
 
@@ -253,9 +245,7 @@ TEST_F(CalSettings, OkWritesTheCustomSetAndPutsItInForce) {
     d.cmdOK->click();
     EXPECT_EQ(d.result(), QDialog::Accepted);
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, kOkText);
-    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("If you changed Font settings..."));
-    EXPECT_EQ(ui.messages()[0].icon, Icon::Information);
+    expectMessage(ui.messages()[0], kOkText, "If you changed Font settings...", Icon::Information);
     DisplayValues expected = storedCustomValues();
     expected.m_DateHeightScreen = 200;
     expected.m_CheckFullName = 0;
@@ -313,7 +303,7 @@ TEST_F(CalSettings, ClosingFromTheTitleBarSaves) {
 }
 
 TEST_F(CalSettings, LoadingTheSettingsRefreshesTheOpenDialog) {
-    program.display.onLoaded = [this](int kind) { dialog.SettingsLoaded(kind); };
+    program.display.onLoaded = [this](int kind) { dialog.settingsLoaded(kind); };
     frmCalSettings& d = open();
     DisplayValues v = customValues();
     v.m_DateHeightScreen = 333;
@@ -337,7 +327,7 @@ TEST_F(CalSettings, DevelopmentSwitchShowsOnlyInAProjectFolder) {
     ASSERT_TRUE(QFile::copy(folder.file(QStringLiteral("settings/DefaultSettings.dat")),
                             project.path() + QStringLiteral("/settings/DefaultSettings.dat")));
     Program inProject(ui, project.path());
-    DisplaySettings(inProject).LoadAtStart();
+    DisplaySettings(inProject).loadAtStart();
     frmCalSettings d(inProject);
     d.Form_Activate();
     EXPECT_FALSE(d.chkAllowDefaultSettings->isHidden());
@@ -362,7 +352,7 @@ TEST_F(CalSettings, DevelopmentSwitchShowsOnlyInAProjectFolder) {
 TEST_F(CalSettings, MissingSettingsFilesOpenWithSensibleValues) {
     for (const char* name : {"TypeSettings.dat", "CustomSettings.dat", "DefaultSettings.dat"})
         ASSERT_TRUE(QFile::remove(folder.file(QStringLiteral("settings/") + QLatin1String(name))));
-    DisplaySettings(program).LoadAtStart();
+    DisplaySettings(program).loadAtStart();
     frmCalSettings& d = open();
     EXPECT_TRUE(d.chkDefaultFonts->isChecked()) << "without the kind file the default set is in use";
     EXPECT_EQ(d.txtScreenDayHeight->text(), QStringLiteral("115"));
@@ -403,6 +393,7 @@ TEST_F(CalSettings, HelpWithoutAViewerSaysSo) {
 // OK writes the record, then the kind file, and only then puts the set in force: when a write fails,
 // neither the files nor the settings in force change, and the dialog can still be closed.
 struct FailedSave {
+    friend void PrintTo(const FailedSave& p, std::ostream* os) { *os << p.name; }
     const char* name;
     const char* readOnlyFile;
     bool chooseDefaultSet;
@@ -431,8 +422,7 @@ TEST_P(CalSettingsFailedSave, ChangesNothingAndTheDialogStillCloses) {
         typeInto(d.txtScreenDayHeight, QStringLiteral("200"));
     QTest::mouseClick(d.cmdOK, Qt::LeftButton);
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("frmCalSettings.cmdOK"));
-    EXPECT_EQ(ui.messages()[0].icon, Icon::Critical);
+    expectMessage(ui.messages()[0], {.title = "frmCalSettings.cmdOK", .icon = Icon::Critical});
     EXPECT_TRUE(d.isVisible());
 
     c.close(d);
@@ -441,7 +431,7 @@ TEST_P(CalSettingsFailedSave, ChangesNothingAndTheDialogStillCloses) {
     for (const auto& m : ui.messages())
         EXPECT_EQ(m.title, QStringLiteral("frmCalSettings.cmdOK"));
     for (int i = 0; i < names.size(); ++i)
-        EXPECT_EQ(settingsFile(names[i]), before[i]) << names[i].toStdString();
+        EXPECT_EQ(settingsFile(names[i]), before[i]) << names[i];
     EXPECT_EQ(program.display.m_chkDefaultFonts, 0);
     EXPECT_EQ(program.display.values(), inForce);
 }
@@ -454,4 +444,4 @@ INSTANTIATE_TEST_SUITE_P(
                                  [](frmCalSettings& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
                       FailedSave{"FrameButton", "TypeSettings.dat", false,
                                  [](frmCalSettings& d) { d.close(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);

@@ -1,12 +1,10 @@
 // The calendar display settings dialog opened from the main window: what it puts in force shows on the
 // next generated calendar.
 
-#include "../../generator/ui/SettingsSession.h"
+#include "SettingsSession.h"
 #include "display_settings/ui/frmCalSettings.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 using namespace rp;

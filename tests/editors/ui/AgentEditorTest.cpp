@@ -50,9 +50,9 @@ TEST_F(EditorTest, AddWithAOneCharacterNameAddsNothing) {
     frmAgt& a = agents();
     // The name changes while another box has the focus, so the name box's own check does not see it.
     clickInto(a.txtMax);
-    EditorTest::retype(a.txtName, QStringLiteral("M"));
+    retype(a.txtName, QStringLiteral("M"));
     a.cmdagtadd->click();
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Name Required."));
+    EXPECT_EQ(ui.lastMessage().text, QStringLiteral("Name Required."));
     EXPECT_FALSE(a.Adding);
     EXPECT_EQ(rows(QStringLiteral("Agents")), before);
 }
@@ -62,10 +62,9 @@ TEST_F(EditorTest, AFailedAddLeavesNothingForCancelAddToUndo) {
     const QStringList before = rows(QStringLiteral("Agents"));
     frmAgt& a = agents();
     clickInto(a.txtIni);
-    EditorTest::retype(a.txtIni, QStringLiteral("DC")); // David Chen's initials
+    retype(a.txtIni, QStringLiteral("DC")); // David Chen's initials
     pressMnemonic(a, Qt::Key_A);
-    EXPECT_EQ(lastMessage().text, kDuplicate);
-    EXPECT_EQ(lastMessage().title, QStringLiteral("ADD"));
+    expectMessage(ui.lastMessage(), kDuplicate, "ADD");
     EXPECT_FALSE(a.Adding);
     EXPECT_FALSE(a.cmdCancel->isEnabled());
     EXPECT_TRUE(a.txtIni->hasFocus());
@@ -87,8 +86,7 @@ TEST_F(EditorTest, AddedAgentIsWrittenWithItsDefaults) {
     EXPECT_FALSE(a.isVisible());
     const QStringList after = rows(QStringLiteral("Agents"));
     ASSERT_EQ(after.size(), 13);
-    EXPECT_TRUE(after.last().startsWith(QStringLiteral("Robert Brown|Robe|99|1|")))
-        << after.last().toStdString();
+    EXPECT_TRUE(after.last().startsWith(QStringLiteral("Robert Brown|Robe|99|1|"))) << after.last();
     EXPECT_EQ(a.lstAgtClick->item(12)->text(), QStringLiteral("Robert Brown (Robe)"));
 }
 
@@ -96,17 +94,16 @@ TEST_F(EditorTest, DuplicateInitialsAndNextShowTheUpdateMessageAndStayOnTheAgent
     open(QStringLiteral("OneOffice"));
     frmAgt& a = agents();
     a.txtIni_GotFocus();
-    EditorTest::retype(a.txtIni, QStringLiteral("DC"));
+    retype(a.txtIni, QStringLiteral("DC"));
     EXPECT_TRUE(a.txtIni_LostFocus());
     a.cmdagtnext->click();
     ASSERT_FALSE(ui.messages().empty());
-    EXPECT_EQ(lastMessage().text, kDuplicate);
-    EXPECT_EQ(lastMessage().title, QStringLiteral("UPDATE"));
+    expectMessage(ui.lastMessage(), kDuplicate, "UPDATE");
     EXPECT_EQ(a.txtName->text(), QStringLiteral("Margaret Olsen"));
     EXPECT_EQ(a.txtIni->text(), QStringLiteral("DC")) << "what the user typed stays on screen";
     EXPECT_TRUE(rows(QStringLiteral("Agents")).first().startsWith(QStringLiteral("Margaret Olsen|MO|")));
     // Correcting the initials lets the editor move on and writes them.
-    EditorTest::retype(a.txtIni, QStringLiteral("MaO"));
+    retype(a.txtIni, QStringLiteral("MaO"));
     a.cmdagtnext->click();
     EXPECT_TRUE(rows(QStringLiteral("Agents")).first().startsWith(QStringLiteral("Margaret Olsen|MaO|")));
 }
@@ -114,7 +111,7 @@ TEST_F(EditorTest, DuplicateInitialsAndNextShowTheUpdateMessageAndStayOnTheAgent
 TEST_F(EditorTest, ChangesToOtherBoxesAreWrittenWhenTheEditorMoves) {
     open(QStringLiteral("OneOffice"));
     frmAgt& a = agents();
-    EditorTest::retype(a.txtAAM, QStringLiteral("7 8"));
+    retype(a.txtAAM, QStringLiteral("7 8"));
     a.cmdagtnext->click();
     EXPECT_EQ(a.txtName->text(), QStringLiteral("David Chen"));
     EXPECT_TRUE(rows(QStringLiteral("Agents")).first().contains(QStringLiteral("|7 8|")));
@@ -153,13 +150,13 @@ TEST_F(EditorTest, FindTakesApostrophesAndWildcardsLiterally) {
     ui.type(QStringLiteral("*"));
     a.cmdagtfind->click();
     EXPECT_EQ(a.txtName->text(), QStringLiteral("Margaret Olsen"));
-    EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n'));
 }
 
 TEST_F(EditorTest, ClickingAnAgentListEntryShowsThatAgent) {
     open(QStringLiteral("OneOffice"));
     frmAgt& a = agents();
-    EditorTest::clickEntry(a.lstAgtClick, QStringLiteral("Patricia Nguyen (PN)"));
+    clickEntry(a.lstAgtClick, QStringLiteral("Patricia Nguyen (PN)"));
     EXPECT_EQ(a.txtName->text(), QStringLiteral("Patricia Nguyen"));
     EXPECT_EQ(a.txtAOn1->text(), QStringLiteral("3A 17C"));
 }
@@ -172,8 +169,7 @@ TEST_F(EditorTest, DeleteRemovesTheShownAgentAndRefusesTheLastOne) {
     EXPECT_EQ(rows(QStringLiteral("Agents")).size(), 1);
     EXPECT_EQ(a.txtName->text(), QStringLiteral("David Chen"));
     a.cmdagtDelete->click();
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Cannot delete last record, Edit only"));
-    EXPECT_EQ(lastMessage().title, QStringLiteral("LAST RECORD"));
+    expectMessage(ui.lastMessage(), "Cannot delete last record, Edit only", "LAST RECORD");
     EXPECT_FALSE(a.cmdagtnext->isEnabled());
     EXPECT_FALSE(a.cmdagtprev->isEnabled());
     EXPECT_EQ(rows(QStringLiteral("Agents")).size(), 1);
@@ -184,16 +180,15 @@ TEST_F(EditorTest, OkRefusesAShortNameAndMissingInitials) {
     frmAgt& a = agents();
     // The boxes change while another box has the focus, so their own checks do not see it.
     clickInto(a.txtMax);
-    EditorTest::retype(a.txtName, QStringLiteral("M"));
+    retype(a.txtName, QStringLiteral("M"));
     a.cmdAgtOk->click();
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Please enter Agent name first."));
-    EXPECT_EQ(lastMessage().title, QStringLiteral("AGENT NAME"));
+    expectMessage(ui.lastMessage(), "Please enter Agent name first.", "AGENT NAME");
     EXPECT_TRUE(a.isVisible());
-    EditorTest::retype(a.txtName, QStringLiteral("Margaret Olsen"));
+    retype(a.txtName, QStringLiteral("Margaret Olsen"));
     clickInto(a.txtMax);
     a.txtIni->clear();
     a.cmdAgtOk->click();
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Please enter Agent's Initials first."));
+    EXPECT_EQ(ui.lastMessage().text, QStringLiteral("Please enter Agent's Initials first."));
     EXPECT_TRUE(a.isVisible());
 }
 
@@ -203,10 +198,9 @@ TEST_F(EditorTest, OkRefusesAShortNameAndMissingInitials) {
 TEST_F(EditorTest, NameBoxReplacesQuotesTypedOrPasted) {
     open(QStringLiteral("OneOffice"));
     frmAgt& a = agents();
-    EditorTest::retype(a.txtName, QStringLiteral("Ann O'Neil"));
+    retype(a.txtName, QStringLiteral("Ann O'Neil"));
     EXPECT_EQ(a.txtName->text(), QStringLiteral("Ann O Neil"));
-    EXPECT_EQ(lastMessage().text, QStringLiteral("No apostrophes or quotes"));
-    EXPECT_EQ(lastMessage().title, kProgramTitle);
+    expectMessage(ui.lastMessage(), "No apostrophes or quotes", kProgramTitle);
     ui.clear();
     a.txtName->clear();
     QApplication::clipboard()->setText(QStringLiteral("\"Bo\" O'Hara"));
@@ -222,9 +216,8 @@ TEST_F(EditorTest, NameBoxHoldsTwentyFourCharactersTypedOrPasted) {
     QApplication::clipboard()->setText(QString(200, QLatin1Char('x')));
     a.txtName->paste();
     EXPECT_EQ(a.txtName->text().size(), 24);
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Agent Name is limited to a length of 24 characters"));
-    EXPECT_EQ(lastMessage().title, QStringLiteral(" Limited to 24 Characters"));
-    EXPECT_EQ(lastMessage().icon, Icon::Information);
+    expectMessage(ui.lastMessage(), "Agent Name is limited to a length of 24 characters",
+                  " Limited to 24 Characters", Icon::Information);
     ui.clear();
     a.txtName->end(false);
     QTest::keyClick(a.txtName, Qt::Key_Y);
@@ -262,7 +255,7 @@ TEST_F(EditorTest, ManualSiteBoxesTakeDigitsOnlyTypedOrPasted) {
     QTest::keyClicks(a.txtASite1, QStringLiteral("4"));
     EXPECT_EQ(a.txtASite1->text(), QStringLiteral("4"));
     pressMnemonic(a, Qt::Key_E);
-    auto db = Database::open(folder.file(QStringLiteral("floor.mdb")));
+    auto db = Database::open(officePath());
     auto agentsTable = db->openTable(QStringLiteral("Agents"));
     EXPECT_EQ(agentsTable->field(QStringLiteral("fdManSite1")), QVariant(qlonglong(4)));
 }
@@ -284,7 +277,7 @@ TEST_F(EditorTest, CheckManualEntriesKeepsTheTextAsTypedOrRefusesIt) {
         ui.clear();
         a.txtAOn1->setText(QLatin1String(bad));
         EXPECT_FALSE(a.CheckManualEntries(a.txtAOn1)) << bad;
-        EXPECT_EQ(lastMessage().title, QStringLiteral("can ONLY work Error")) << bad;
+        EXPECT_EQ(ui.lastMessage().title, QStringLiteral("can ONLY work Error")) << bad;
         EXPECT_EQ(a.txtAOn1->text(), QLatin1String(bad));
     }
     a.txtAOn2->setText(QStringLiteral("   "));
@@ -306,7 +299,7 @@ TEST_F(EditorTest, LeavingEmptiedBoxesPutsTheirStoredForms) {
     EXPECT_EQ(a.txtAssign->text(), QStringLiteral(" "));
     a.txtAAM->setText(QStringLiteral("5 32"));
     EXPECT_FALSE(a.DateOffBox_LostFocus(a.txtAAM));
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Check the dates entered"));
+    EXPECT_EQ(ui.lastMessage().text, QStringLiteral("Check the dates entered"));
     a.txtAAM->clear();
     EXPECT_TRUE(a.DateOffBox_LostFocus(a.txtAAM));
     EXPECT_EQ(a.txtAAM->text(), QStringLiteral(" "));
@@ -318,10 +311,10 @@ TEST_F(EditorTest, SiteListsFillTheSiteBoxes) {
     a.txtAssign->setText(QStringLiteral("1"));
     a.txtAssign_GotFocus();
     EXPECT_TRUE(a.lstAgtSites->isVisible());
-    EditorTest::clickEntry(a.lstAgtSites, a.lstAgtSites->item(1)->text());
+    clickEntry(a.lstAgtSites, a.lstAgtSites->item(1)->text());
     EXPECT_EQ(a.txtAssign->text(), QStringLiteral("1 2"));
     a.txtASite_GotFocus(2);
-    EditorTest::clickEntry(a.lstAgtSitesOnly, a.lstAgtSitesOnly->item(1)->text());
+    clickEntry(a.lstAgtSitesOnly, a.lstAgtSitesOnly->item(1)->text());
     EXPECT_EQ(a.txtASite2->text(), QStringLiteral("2"));
 }
 
@@ -374,9 +367,8 @@ TEST_F(EditorTest, OnBoxTakesClicksUpToTwentySixCharacters) {
     a.CSCalAgt->clickDay(9);
     EXPECT_EQ(a.txtAOn2->text().size(), 27);
     EXPECT_EQ(ui.beeps(), 1);
-    EXPECT_EQ(lastMessage().text,
-              QStringLiteral("Only 27 spaces and characters allowed. You may also use ON2"));
-    EXPECT_EQ(lastMessage().title, QStringLiteral("Maximum number of characters."));
+    expectMessage(ui.lastMessage(), "Only 27 spaces and characters allowed. You may also use ON2",
+                  "Maximum number of characters.");
 }
 
 TEST_F(EditorTest, DashTipIsShownOncePerLoadedScreen) {
@@ -387,18 +379,17 @@ TEST_F(EditorTest, DashTipIsShownOncePerLoadedScreen) {
     a.CSCalAgt->clickDay(12); // 26 characters
     a.CSCalAgt->clickDay(13);
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(lastMessage().title, QStringLiteral("Use dash for long entries "));
-    EXPECT_EQ(lastMessage().icon, Icon::Information);
+    expectMessage(ui.lastMessage(), {.title = "Use dash for long entries ", .icon = Icon::Information});
     EXPECT_TRUE(a.DashTipShown);
 }
 
 TEST_F(EditorTest, ReadOnlyOfficeGivesTheDatabaseAccessMessage) {
     open(QStringLiteral("OneOffice"));
-    QFile::setPermissions(folder.file(QStringLiteral("floor.mdb")), QFile::ReadOwner | QFile::ReadUser);
+    QFile::setPermissions(officePath(), QFile::ReadOwner | QFile::ReadUser);
     click("cmdAgents");
     ASSERT_FALSE(ui.messages().empty());
-    EXPECT_EQ(lastMessage().title, QStringLiteral("See Latest Help for more information"));
-    EXPECT_EQ(lastMessage().icon, Icon::Critical);
+    expectMessage(ui.lastMessage(),
+                  {.title = "See Latest Help for more information", .icon = Icon::Critical});
     EXPECT_TRUE(ui.ended());
     EXPECT_EQ(dialogsShown, 0);
 }

@@ -1,6 +1,8 @@
 // The editors' date picker: the month shown, the clicked day, and clicks with the mouse.
 #include "platform/qt/DatePicker.h"
 
+#include "Printers.h"
+
 #include <QAbstractItemView>
 #include <QSignalSpy>
 #include <QTest>
@@ -28,7 +30,7 @@ struct PickerOnFebruary : ::testing::Test {
                     return view->visualRect(i).center();
             }
         }
-        ADD_FAILURE() << day.toStdString();
+        ADD_FAILURE() << day;
         return {};
     }
 

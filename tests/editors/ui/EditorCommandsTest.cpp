@@ -42,12 +42,20 @@ protected:
 // A first draw that fails: the message once, no record commands, and the window still closes.
 
 enum class Breakage { MissingFile, NotADatabase, MissingTable };
+[[maybe_unused]] void PrintTo(Editor e, std::ostream* os) {
+    *os << tableOf(e);
+}
+[[maybe_unused]] void PrintTo(Breakage b, std::ostream* os) {
+    *os << (b == Breakage::MissingFile    ? "MissingFile"
+            : b == Breakage::NotADatabase ? "NotADatabase"
+                                          : "MissingTable");
+}
 
 class BrokenOfficeTest : public EditorCommandsTest,
                          public ::testing::WithParamInterface<std::tuple<Editor, Breakage>> {
 protected:
     void breakOffice(Editor e, Breakage b) {
-        const QString path = folder.file(QStringLiteral("floor.mdb"));
+        const QString path = officePath();
         if (b == Breakage::MissingFile)
             ASSERT_TRUE(QFile::remove(path));
         else if (b == Breakage::NotADatabase)
@@ -69,18 +77,17 @@ TEST_P(BrokenOfficeTest, ShowsTheFailureOnceAndOffersOnlyClosing) {
         ui.clear();
         QDialog& d = openEditor(editor);
         ASSERT_TRUE(d.isVisible());
-        ASSERT_EQ(ui.messages().size(), 1u) << ui.texts().join(QLatin1Char('\n')).toStdString();
-        EXPECT_EQ(lastMessage().title, editor == Editor::Agents ? QStringLiteral("frmAgt_Paint")
-                                                                : QStringLiteral("frmSite_Paint"));
-        EXPECT_EQ(lastMessage().icon, Icon::Critical);
-        EXPECT_TRUE(lastMessage().text.endsWith(QStringLiteral(". #%1.").arg(number)))
-            << lastMessage().text.toStdString();
+        ASSERT_EQ(ui.messages().size(), 1u) << ui.texts().join(QLatin1Char('\n'));
+        expectMessage(ui.lastMessage(), {.title = editor == Editor::Agents ? "frmAgt_Paint" : "frmSite_Paint",
+                                         .icon = Icon::Critical});
+        EXPECT_TRUE(ui.lastMessage().text.endsWith(QStringLiteral(". #%1.").arg(number)))
+            << ui.lastMessage().text;
         for (const auto& [button, mnemonic] : recordCommands(d)) {
-            EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+            EXPECT_FALSE(button->isEnabled()) << button->objectName();
             pressMnemonic(d, mnemonic);
             QTest::mouseClick(button, Qt::LeftButton);
         }
-        EXPECT_EQ(ui.messages().size(), 1u) << ui.texts().join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(ui.messages().size(), 1u) << ui.texts().join(QLatin1Char('\n'));
         if (way == Close::Exit)
             pressMnemonic(d, Qt::Key_E);
         else if (way == Close::Escape)
@@ -107,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Editors, BrokenOfficeTest,
 // The box that has the focus is checked before any command, however the command is started.
 
 struct PendingCheck {
+    friend void PrintTo(const PendingCheck& p, std::ostream* os) { *os << p.box << " " << p.refused; }
     Editor editor;
     const char* box;
     const char* refused;
@@ -133,11 +141,11 @@ TEST_P(PendingCheckTest, RefusesEveryWayOfStartingACommand) {
     for (const auto& [way, start] : ways) {
         ui.clear();
         clickInto(box);
-        EditorTest::retype(box, QLatin1String(c.refused));
+        retype(box, QLatin1String(c.refused));
         start();
         QCoreApplication::processEvents();
         ASSERT_EQ(ui.messages().size(), 1u) << way;
-        EXPECT_EQ(lastMessage().title, QLatin1String(c.title)) << way;
+        EXPECT_EQ(ui.lastMessage().title, QLatin1String(c.title)) << way;
         EXPECT_TRUE(d.isVisible()) << way;
         EXPECT_TRUE(box->hasFocus()) << way;
         EXPECT_EQ(rows(table), before) << way;
@@ -147,7 +155,7 @@ TEST_P(PendingCheckTest, RefusesEveryWayOfStartingACommand) {
         EXPECT_TRUE(box->hasFocus()) << way;
         EXPECT_EQ(ui.messages().size(), 1u) << way;
     }
-    EditorTest::retype(box, QLatin1String(c.accepted));
+    retype(box, QLatin1String(c.accepted));
     pressMnemonic(d, Qt::Key_E);
     EXPECT_FALSE(d.isVisible());
     EXPECT_TRUE(rows(table).first().contains(QLatin1String(c.accepted)));

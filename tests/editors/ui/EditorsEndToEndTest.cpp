@@ -43,5 +43,5 @@ TEST_F(EditorTest, AnOfficeEnteredThroughTheEditorsGenerates) {
     EXPECT_GT(session->program.schedule.CalendarCount, 0);
     EXPECT_FALSE(control().CellText(QDate(2027, 1, 5)).isEmpty());
     const QString day3 = control().CellText(QDate(2027, 1, 3));
-    EXPECT_FALSE(day3.contains(QStringLiteral("Cara"))) << day3.toStdString();
+    EXPECT_FALSE(day3.contains(QStringLiteral("Cara"))) << day3;
 }

@@ -39,7 +39,7 @@ TEST_F(EditorTest, AddGivesTheLowestFreeSiteNumber) {
     s.cmdCancel->click();
     EXPECT_EQ(rows(QStringLiteral("Sites")).size(), 3);
     // After deleting site 2, Add fills the gap.
-    EditorTest::clickEntry(s.lstSiteClick, QStringLiteral("East"));
+    clickEntry(s.lstSiteClick, QStringLiteral("East"));
     EXPECT_EQ(s.txtSiteNum->text(), QStringLiteral("2"));
     s.cmdSiteDelete->click();
     EXPECT_EQ(rows(QStringLiteral("Sites")).size(), 2);
@@ -48,11 +48,11 @@ TEST_F(EditorTest, AddGivesTheLowestFreeSiteNumber) {
     QTest::keyClicks(s.txtSiteName, QStringLiteral("West"));
     QTest::keyClicks(s.txtSlot[3], QStringLiteral("2"));
     s.cmdSiteOk->click();
-    EXPECT_EQ(lastMessage().title, QStringLiteral("Times in place of Letters"));
+    EXPECT_EQ(ui.lastMessage().title, QStringLiteral("Times in place of Letters"));
     EXPECT_FALSE(s.isVisible());
     const QStringList after = rows(QStringLiteral("Sites"));
     ASSERT_EQ(after.size(), 3);
-    EXPECT_TRUE(after.last().startsWith(QStringLiteral("2|West|<null>|2|"))) << after.last().toStdString();
+    EXPECT_TRUE(after.last().startsWith(QStringLiteral("2|West|<null>|2|"))) << after.last();
 }
 
 TEST_F(EditorTest, NineSitesAreTheLimit) {
@@ -79,7 +79,7 @@ TEST_F(EditorTest, DeletingASiteRemovesOnlyItsTimesFiles) {
     s.cmdSiteFind->click();
     EXPECT_EQ(s.txtSiteName->text(), QStringLiteral("Northwest"))
         << "the last site whose name contains the answer";
-    EditorTest::clickEntry(s.lstSiteClick, QStringLiteral("North"));
+    clickEntry(s.lstSiteClick, QStringLiteral("North"));
     ASSERT_EQ(s.txtSiteNum->text(), QStringLiteral("3"));
     s.cmdSiteDelete->click();
     EXPECT_FALSE(folder.exists(QStringLiteral("Times/3_North_Mon.dat")));
@@ -99,10 +99,9 @@ TEST_F(EditorTest, AFailedSiteAddLeavesNothingForCancelAddToUndo) {
                             "WHEN NEW.fdSName = 'Bad' BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
     const QStringList before = rows(QStringLiteral("Sites"));
     frmSite& s = sites();
-    EditorTest::retype(s.txtSiteName, QStringLiteral("Bad"));
+    retype(s.txtSiteName, QStringLiteral("Bad"));
     pressMnemonic(s, Qt::Key_A);
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Error refused"));
-    EXPECT_EQ(lastMessage().title, QStringLiteral("ADD"));
+    expectMessage(ui.lastMessage(), "Error refused", "ADD");
     EXPECT_FALSE(s.Adding);
     EXPECT_FALSE(s.cmdCancel->isEnabled());
     pressMnemonic(s, Qt::Key_C);
@@ -117,18 +116,17 @@ TEST_F(EditorTest, DeleteRemovesTheRecordFirstThenTheFilesOfItsStoredName) {
     for (const char* f : {"2_East_Mon.dat", "2_East_Sat.dat", "3_North_Mon.dat"})
         folder.write(QStringLiteral("Times/") + QLatin1String(f), QByteArray(122, ' '));
     frmSite& s = sites();
-    EditorTest::clickEntry(s.lstSiteClick, QStringLiteral("East"));
+    clickEntry(s.lstSiteClick, QStringLiteral("East"));
     clickInto(s.txtSiteName);
-    EditorTest::retype(s.txtSiteName, QStringLiteral("Eastern")); // typed, never stored
+    retype(s.txtSiteName, QStringLiteral("Eastern")); // typed, never stored
     pressMnemonic(s, Qt::Key_D);
     EXPECT_FALSE(folder.exists(QStringLiteral("Times/2_East_Mon.dat")));
     EXPECT_FALSE(folder.exists(QStringLiteral("Times/2_East_Sat.dat")));
     EXPECT_EQ(rows(QStringLiteral("Sites")).size(), 2);
     // A record the table keeps keeps its files.
-    EditorTest::clickEntry(s.lstSiteClick, QStringLiteral("North"));
+    clickEntry(s.lstSiteClick, QStringLiteral("North"));
     pressMnemonic(s, Qt::Key_D);
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Error: 3146. locked."));
-    EXPECT_EQ(lastMessage().title, QStringLiteral("cmdSiteDelete"));
+    expectMessage(ui.lastMessage(), "Error: 3146. locked.", "cmdSiteDelete");
     EXPECT_TRUE(folder.exists(QStringLiteral("Times/3_North_Mon.dat")));
     EXPECT_EQ(rows(QStringLiteral("Sites")).size(), 2);
 }
@@ -143,7 +141,7 @@ TEST_F(EditorTest, RenamingASiteTakesItsTimesFilesAlongOrLeavesThemAll) {
     ASSERT_TRUE(
         QDir(folder.file(QStringLiteral("Times"))).mkpath(QStringLiteral("2_West_Tues.dat/in the way")));
     frmSite& s = sites();
-    EditorTest::retype(s.txtSiteName, QStringLiteral("Head Office"));
+    retype(s.txtSiteName, QStringLiteral("Head Office"));
     pressMnemonic(s, Qt::Key_N); // writes the site
     for (int d = 1; d <= 7; ++d) {
         EXPECT_FALSE(folder.exists(QStringLiteral("Times/1_Main Office_%1.dat").arg(TimesDayName(d))));
@@ -152,9 +150,9 @@ TEST_F(EditorTest, RenamingASiteTakesItsTimesFilesAlongOrLeavesThemAll) {
     }
     // A Tuesday file that cannot take the new name keeps every file under the old one.
     ASSERT_EQ(s.txtSiteName->text(), QStringLiteral("East"));
-    EditorTest::retype(s.txtSiteName, QStringLiteral("West"));
+    retype(s.txtSiteName, QStringLiteral("West"));
     pressMnemonic(s, Qt::Key_P);
-    EXPECT_EQ(lastMessage().title, QStringLiteral("frmSite.RenameSiteTimes"));
+    EXPECT_EQ(ui.lastMessage().title, QStringLiteral("frmSite.renameSiteTimes"));
     EXPECT_EQ(folder.read(QStringLiteral("Times/2_East_Mon.dat")), QByteArray("Mon"));
     EXPECT_EQ(folder.read(QStringLiteral("Times/2_East_Tues.dat")), QByteArray("Tues"));
     EXPECT_FALSE(folder.exists(QStringLiteral("Times/2_West_Mon.dat")));
@@ -165,7 +163,7 @@ TEST_F(EditorTest, TheOnlySiteCannotBeDeletedAndKeepsItsTimes) {
     folder.write(QStringLiteral("Times/1_Main Office_Mon.dat"), QByteArray(122, ' '));
     frmSite& s = sites();
     s.cmdSiteDelete->click();
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Cannot delete last record, Edit only"));
+    EXPECT_EQ(ui.lastMessage().text, QStringLiteral("Cannot delete last record, Edit only"));
     EXPECT_TRUE(folder.exists(QStringLiteral("Times/1_Main Office_Mon.dat")));
     EXPECT_FALSE(s.cmdSiteNext->isEnabled());
     EXPECT_EQ(rows(QStringLiteral("Sites")).size(), 1);
@@ -174,11 +172,10 @@ TEST_F(EditorTest, TheOnlySiteCannotBeDeletedAndKeepsItsTimes) {
 TEST_F(EditorTest, SiteNameAllowsOnlyLettersDigitsAndBlanks) {
     open(QStringLiteral("OneOffice"));
     frmSite& s = sites();
-    EditorTest::retype(s.txtSiteName, QStringLiteral("North-East"));
+    retype(s.txtSiteName, QStringLiteral("North-East"));
     EXPECT_EQ(s.txtSiteName->text(), QStringLiteral("North East"));
-    EXPECT_EQ(lastMessage().text,
-              QStringLiteral("Sorry, this character is not allowed to be used in the name."));
-    EXPECT_EQ(lastMessage().title, QStringLiteral("Bad Character"));
+    expectMessage(ui.lastMessage(), "Sorry, this character is not allowed to be used in the name.",
+                  "Bad Character");
     s.txtSiteName->clear();
     ui.clear();
     QApplication::clipboard()->setText(QStringLiteral("O'Hare \"Main\" Office Two"));
@@ -192,27 +189,27 @@ TEST_F(EditorTest, LinkSlotAndHolidayBoxes) {
     open(QStringLiteral("OneOffice"));
     frmSite& s = sites();
     clickInto(s.txtSLink);
-    EditorTest::retype(s.txtSLink, QStringLiteral("1b"));
+    retype(s.txtSLink, QStringLiteral("1b"));
     EXPECT_EQ(s.txtSLink->text(), QStringLiteral("B"));
-    EditorTest::retype(s.txtSLink, QString());
+    retype(s.txtSLink, QString());
     QTest::keyClick(s.txtSLink, Qt::Key_Tab); // on to the first slot box
     EXPECT_EQ(s.txtSLink->text(), QStringLiteral(" "));
-    EditorTest::retype(s.txtSlot[0], QString());
+    retype(s.txtSlot[0], QString());
     QTest::keyClick(s.txtSlot[0], Qt::Key_Tab);
     EXPECT_EQ(s.txtSlot[0]->text(), QStringLiteral("0"));
-    EditorTest::retype(s.txtSlot[0], QStringLiteral("3"));
+    retype(s.txtSlot[0], QStringLiteral("3"));
     EXPECT_EQ(s.txtSlot[0]->text(), QStringLiteral("3")) << "a count outside the range is kept as typed";
     clickInto(s.txtHoliday);
     s.txtHoliday->setText(QString(24, QLatin1Char('1')));
     s.txtHoliday->end(false);
     QTest::keyClick(s.txtHoliday, Qt::Key_2);
-    EXPECT_EQ(lastMessage().text,
+    EXPECT_EQ(ui.lastMessage().text,
               QStringLiteral("Site holiday entry is limited to a length of 24 characters"));
     EXPECT_EQ(s.txtHoliday->text().size(), 24);
-    EditorTest::retype(s.txtHoliday, QStringLiteral("25 40"));
+    retype(s.txtHoliday, QStringLiteral("25 40"));
     pressMnemonic(s, Qt::Key_N);
-    EXPECT_EQ(lastMessage().title, QStringLiteral("Date entry error"));
-    EditorTest::retype(s.txtHoliday, QStringLiteral("25"));
+    EXPECT_EQ(ui.lastMessage().title, QStringLiteral("Date entry error"));
+    retype(s.txtHoliday, QStringLiteral("25"));
     pressMnemonic(s, Qt::Key_N);
     pressMnemonic(s, Qt::Key_E);
     EXPECT_TRUE(rows(QStringLiteral("Sites")).first().contains(QStringLiteral("|3|")))
@@ -249,13 +246,13 @@ TEST_F(EditorTest, MovingWithAShortSiteNameIsRefused) {
     frmSite& s = sites();
     // The name changes while another box has the focus, so the name box's own check does not see it.
     clickInto(s.txtSLink);
-    EditorTest::retype(s.txtSiteName, QStringLiteral("D"));
+    retype(s.txtSiteName, QStringLiteral("D"));
     s.cmdSiteNext->click();
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Please enter site name first."));
+    EXPECT_EQ(ui.lastMessage().text, QStringLiteral("Please enter site name first."));
     EXPECT_EQ(s.txtSiteNum->text(), QStringLiteral("1"));
     ASSERT_TRUE(s.txtSiteName->hasFocus());
     QTest::keyClick(s.txtSiteName, Qt::Key_Tab);
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Please enter SITE NAME"));
+    EXPECT_EQ(ui.lastMessage().text, QStringLiteral("Please enter SITE NAME"));
     QCoreApplication::processEvents();
     EXPECT_TRUE(s.txtSiteName->hasFocus()) << "the focus comes back to the name box";
 }

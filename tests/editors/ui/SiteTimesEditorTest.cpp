@@ -10,18 +10,6 @@
 using namespace rp;
 using namespace rp::test;
 
-namespace {
-
-std::array<QString, 8> texts(std::initializer_list<const char*> list) {
-    std::array<QString, 8> out;
-    size_t i = 0;
-    for (const char* t : list)
-        out[i++] = QLatin1String(t);
-    return out;
-}
-
-} // namespace
-
 class SiteTimesTest : public EditorTest {
 protected:
     frmSiteTimes& openTimes() {
@@ -83,10 +71,10 @@ TEST_F(SiteTimesTest, LeavingAChangedDayAsksWhetherToSave) {
     ui.answer(Answer::No);
     t.lstDays->setCurrentRow(2); // Tuesday
     ASSERT_FALSE(ui.messages().empty());
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Do you want to save your changes?"));
-    EXPECT_EQ(lastMessage().title, QStringLiteral("Times Changed"));
-    EXPECT_EQ(lastMessage().buttons, Buttons::YesNo);
-    EXPECT_EQ(lastMessage().defaultButton, Answer::No);
+    expectMessage(ui.lastMessage(), {.text = "Do you want to save your changes?",
+                                     .title = "Times Changed",
+                                     .buttons = Buttons::YesNo,
+                                     .defaultButton = Answer::No});
     EXPECT_FALSE(folder.exists(QStringLiteral("Times/1_Main Office_Mon.dat")));
     t.lstDays->setCurrentRow(1);
     EXPECT_EQ(t.txtTime[2]->text(), QString()) << "No discarded the Monday changes";
@@ -103,7 +91,7 @@ TEST_F(SiteTimesTest, LeavingAChangedDayAsksWhetherToSave) {
 TEST_F(SiteTimesTest, CopyButtonFillsTheSelectedDayFromAnotherDay) {
     open(QStringLiteral("OneOffice"));
     WriteSiteTimes(timesFile("1_Main Office_Mon.dat"), true,
-                   texts({"9-11", "", "1-3", "", "", "", "6-8", ""}));
+                   slotTexts({"9-11", "", "1-3", "", "", "", "6-8", ""}));
     const QByteArray monday = folder.read(QStringLiteral("Times/1_Main Office_Mon.dat"));
     frmSiteTimes& t = openTimes();
     t.lstDays->setCurrentRow(3); // Wednesday
@@ -121,7 +109,7 @@ TEST_F(SiteTimesTest, CopyButtonFillsTheSelectedDayFromAnotherDay) {
 
 TEST_F(SiteTimesTest, AFileWithTextsButNoFlagShowsTheBoxChecked) {
     open(QStringLiteral("OneOffice"));
-    WriteSiteTimes(timesFile("1_Main Office_Sun.dat"), false, texts({"Early"}));
+    WriteSiteTimes(timesFile("1_Main Office_Sun.dat"), false, slotTexts({"Early"}));
     frmSiteTimes& t = openTimes();
     EXPECT_TRUE(t.chkUseTimes->isChecked());
     EXPECT_FALSE(t.TimesChanged);
@@ -153,8 +141,8 @@ TEST_F(SiteTimesTest, LettersTheSiteUsesOnTheDayAreMarked) {
 TEST_F(SiteTimesTest, ShownAgainItStartsOnSundayAndTheFirstSite) {
     open(QStringLiteral("TwoOfficeA"));
     frmSiteTimes& t = openTimes();
-    EditorTest::clickEntry(t.lstSiteNames, QStringLiteral("2_Lakeside"));
-    EditorTest::clickEntry(t.lstDays, QStringLiteral("Tues"));
+    clickEntry(t.lstSiteNames, QStringLiteral("2_Lakeside"));
+    clickEntry(t.lstDays, QStringLiteral("Tues"));
     QTest::keyClicks(t.txtTime[0], QStringLiteral("8-9"));
     QTest::mouseClick(t.cmdCancel, Qt::LeftButton);
     ASSERT_FALSE(t.isVisible());
@@ -176,11 +164,12 @@ TEST_F(SiteTimesTest, TimesFilesTakeTheSiteNameWithoutItsTrailingBlanks) {
     // The calendar reads the same file.
     click("cmdGenerate");
     EXPECT_TRUE(control().CellText(QDate(2027, 1, 3)).contains(QStringLiteral("9-11")))
-        << control().CellText(QDate(2027, 1, 3)).toStdString();
+        << control().CellText(QDate(2027, 1, 3));
 }
 
 // A times file the screen cannot show is reported when its day is selected and left as it is.
 struct UnshownFile {
+    friend void PrintTo(const UnshownFile& p, std::ostream* os) { *os << p.name; }
     const char* name;
     const char* sqlBefore;
     const char* text;
@@ -213,15 +202,13 @@ TEST_P(UnshownTimesFileTest, IsReportedAndLeftAlone) {
     if (QLatin1String(c.name) == QLatin1String("folder")) {
         ASSERT_TRUE(QDir().mkpath(sunday));
     } else if (QLatin1String(c.name) == QLatin1String("unreadable")) {
-        WriteSiteTimes(sunday, true, texts({"9-11"}));
+        WriteSiteTimes(sunday, true, slotTexts({"9-11"}));
         ASSERT_TRUE(QFile::setPermissions(sunday, QFile::WriteOwner));
     }
     const QStringList before = timesFolder();
     frmSiteTimes& t = openTimes();
-    ASSERT_EQ(ui.messages().size(), 1u) << ui.texts().join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(lastMessage().text, QLatin1String(c.text));
-    EXPECT_EQ(lastMessage().title, QLatin1String(c.title));
-    EXPECT_EQ(lastMessage().icon, Icon::Information);
+    ASSERT_EQ(ui.messages().size(), 1u) << ui.texts().join(QLatin1Char('\n'));
+    expectMessage(ui.lastMessage(), QLatin1String(c.text), QLatin1String(c.title), Icon::Information);
     EXPECT_FALSE(t.txtTime[0]->isEnabled());
     EXPECT_FALSE(t.chkUseTimes->isEnabled());
     QTest::mouseClick(t.cmdOK, Qt::LeftButton);
@@ -243,7 +230,4 @@ std::vector<UnshownFile> unshownFiles() {
 }
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(SiteTimes, UnshownTimesFileTest, ::testing::ValuesIn(unshownFiles()),
-                         [](const ::testing::TestParamInfo<UnshownFile>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(SiteTimes, UnshownTimesFileTest, ::testing::ValuesIn(unshownFiles()), byName);

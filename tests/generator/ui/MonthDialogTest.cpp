@@ -1,18 +1,14 @@
 // The month dialog driven through the main window: the check of the entries, the change question and
 // the clean-up of old requests, Cancel, and month files that are missing or short.
 
+#include "OfficeData.h"
 #include "SettingsSession.h"
 #include "generator/RequestCleanup.h"
 #include "generator/ui/frmMoYr.h"
 #include "model/OfficeDatabase.h"
 #include "platform/Database.h"
 
-#include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <algorithm>
 
 using namespace rp;
 using namespace rp::test;
@@ -27,15 +23,12 @@ const QString kQuestion =
 // The request fields of every agent and site, in stored order.
 QStringList requestsOf(const QString& databasePath) {
     QStringList out;
-    auto db = Database::open(databasePath);
-    auto agents = db->openTable(office::kAgents);
-    for (agents->moveFirst(); !agents->eof(); agents->moveNext()) {
+    for (const Record& agent : recordsOf(databasePath, office::kAgents)) {
         for (const QString& f : AgentRequestFields())
-            out << agents->field(f).toString();
+            out << agent.at(f).toString();
     }
-    auto sites = db->openTable(office::kSites);
-    for (sites->moveFirst(); !sites->eof(); sites->moveNext())
-        out << sites->field(SiteRequestField()).toString();
+    for (const Record& site : recordsOf(databasePath, office::kSites))
+        out << site.at(SiteRequestField()).toString();
     return out;
 }
 
@@ -50,11 +43,11 @@ protected:
     MonthSetting monthFile() const {
         return ReadMonthFile(folder.file(QStringLiteral("settings/month.dat")));
     }
-    QString database() const { return folder.file(QStringLiteral("floor.mdb")); }
 };
 
 // The ways of starting OK without leaving the year box.
 struct OkRoute {
+    friend void PrintTo(const OkRoute& p, std::ostream* os) { *os << p.name; }
     const char* name;
     std::function<void(frmMoYr&)> start;
 };
@@ -92,6 +85,7 @@ TEST_F(MonthDialog, OkWithoutChangesWritesTheMonthFileAgainAndAsksNothing) {
 }
 
 struct BadEntry {
+    friend void PrintTo(const BadEntry& p, std::ostream* os) { *os << p.month << "/" << p.year; }
     const char* month;
     const char* year;
 };
@@ -107,9 +101,8 @@ TEST_P(MonthDialogBadEntry, IsRefusedAndTheDialogStays) {
         EXPECT_NE(d.result(), QDialog::Accepted);
     });
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Please enter proper Month and Year"));
-    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Check Month and Year"));
-    EXPECT_EQ(ui.messages()[0].icon, Icon::Critical);
+    expectMessage(ui.messages()[0], "Please enter proper Month and Year", "Check Month and Year",
+                  Icon::Critical);
     EXPECT_EQ(settingsFile(QStringLiteral("month.dat")), before);
     EXPECT_EQ(session->program.schedule.SchedMonth, QStringLiteral("1"));
 }
@@ -130,16 +123,11 @@ TEST_F(MonthDialog, YesClearsEveryRequestAndClosesTheEditors) {
     });
     ASSERT_EQ(ui.messages().size(), 2u);
     const auto& q = ui.messages()[0];
-    EXPECT_EQ(q.text, kQuestion);
-    EXPECT_EQ(q.title, QStringLiteral("MONTH / YEAR CHANGED"));
-    EXPECT_EQ(q.icon, Icon::Question);
-    EXPECT_EQ(q.buttons, Buttons::YesNo);
-    EXPECT_EQ(q.defaultButton, Answer::No);
-    EXPECT_EQ(ui.messages()[1].text, QStringLiteral("Previous requests deleted"));
-    EXPECT_EQ(ui.messages()[1].title, QStringLiteral("MONTH / YEAR"));
-    EXPECT_EQ(ui.messages()[1].buttons, Buttons::Ok);
+    expectMessage(q, kQuestion, "MONTH / YEAR CHANGED", Icon::Question, Buttons::YesNo, Answer::No);
+    expectMessage(ui.messages()[1],
+                  {.text = "Previous requests deleted", .title = "MONTH / YEAR", .buttons = Buttons::Ok});
     EXPECT_EQ(editorsClosed, 1);
-    for (const QString& field : requestsOf(database()))
+    for (const QString& field : requestsOf(officePath()))
         EXPECT_EQ(field, QStringLiteral(" "));
     EXPECT_EQ(monthFile().month, 2);
     EXPECT_EQ(session->program.schedule.SchedMonth, QStringLiteral("2"));
@@ -149,7 +137,7 @@ TEST_F(MonthDialog, YesClearsEveryRequestAndClosesTheEditors) {
 TEST_F(MonthDialog, TheNextGenerationTakesTheClearedFieldsAsEmpty) {
     // Margaret Olsen is off every day: before the clean-up she gets no duty.
     {
-        auto db = Database::open(database());
+        auto db = Database::open(officePath());
         db->execute(QStringLiteral("UPDATE Agents SET fdOffAll = '1-31' WHERE fdInitial = 'MO'"));
     }
     auto dutiesOfMO = [this](int month) {
@@ -172,11 +160,11 @@ TEST_F(MonthDialog, TheNextGenerationTakesTheClearedFieldsAsEmpty) {
     EXPECT_EQ(session->program.schedule.CalendarFilePrefix, QStringLiteral("0227"));
     EXPECT_GT(dutiesOfMO(2), 0);
     // Blank fields are no requests: no manual entry or day list is reported.
-    EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n'));
 }
 
 TEST_F(MonthDialog, NoKeepsEveryRequestButTakesTheNewMonth) {
-    const QStringList before = requestsOf(database());
+    const QStringList before = requestsOf(officePath());
     ui.answer(Answer::No);
     openMonth([](frmMoYr& d) {
         d.cboYear->setEditText(QStringLiteral("2028"));
@@ -184,9 +172,8 @@ TEST_F(MonthDialog, NoKeepsEveryRequestButTakesTheNewMonth) {
         d.cmdMoOK->click();
     });
     ASSERT_EQ(ui.messages().size(), 2u);
-    EXPECT_EQ(ui.messages()[1].text, QStringLiteral("Previous requests still in use."));
-    EXPECT_EQ(ui.messages()[1].title, QStringLiteral("MONTH / YEAR"));
-    EXPECT_EQ(requestsOf(database()), before);
+    expectMessage(ui.messages()[1], "Previous requests still in use.", "MONTH / YEAR");
+    EXPECT_EQ(requestsOf(officePath()), before);
     EXPECT_EQ(monthFile().year, 2028);
     EXPECT_EQ(session->program.schedule.SchedYear, QStringLiteral("2028"));
 
@@ -217,14 +204,13 @@ TEST_F(MonthDialog, LeavingAChangedYearEmptiesTheMonth) {
         d.cboYear->setEditText(QStringLiteral("2028"));
         d.cboYear_LostFocus();
         ASSERT_EQ(ui.messages().size(), 1u);
-        EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Year changed, please check your month entry"));
-        EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Year Change"));
-        EXPECT_EQ(ui.messages()[0].icon, Icon::Information);
+        expectMessage(ui.messages()[0], "Year changed, please check your month entry", "Year Change",
+                      Icon::Information);
         EXPECT_EQ(d.cboMonth->currentText(), QString());
         EXPECT_EQ(d.cboMonth->count(), 12);
         // Without a month OK is refused.
         d.cmdMoOK->click();
-        EXPECT_EQ(ui.messages().back().text, QStringLiteral("Please enter proper Month and Year"));
+        EXPECT_EQ(ui.lastMessage().text, QStringLiteral("Please enter proper Month and Year"));
         d.cboMonth->setCurrentIndex(2);
         d.cmdMoOK->click();
         EXPECT_EQ(d.result(), QDialog::Accepted);
@@ -265,7 +251,7 @@ TEST_F(MonthDialog, MissingOrShortMonthFileShowsTodaysMonth) {
 
 TEST_F(MonthDialog, ReadOnlyOfficeGivesTheAccessMessageAndChangesNothing) {
     const QByteArray before = folder.read(QStringLiteral("floor.mdb"));
-    ASSERT_TRUE(QFile::setPermissions(database(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(officePath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     int editorsClosed = 0;
     session->controller->windows.closeEditors = [&] { ++editorsClosed; };
     ui.answer(Answer::Yes);
@@ -275,11 +261,10 @@ TEST_F(MonthDialog, ReadOnlyOfficeGivesTheAccessMessageAndChangesNothing) {
         EXPECT_NE(d.result(), QDialog::Accepted);
     });
     ASSERT_EQ(ui.messages().size(), 2u);
-    EXPECT_EQ(ui.messages()[1].title, kDatabaseAccessTitle);
-    EXPECT_EQ(ui.messages()[1].text, DatabaseAccessMessageText(database()));
+    expectMessage(ui.messages()[1], DatabaseAccessMessageText(officePath()), kDatabaseAccessTitle);
     EXPECT_TRUE(ui.ended());
     EXPECT_EQ(editorsClosed, 0);
-    QFile::setPermissions(database(), QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(officePath(), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(folder.read(QStringLiteral("floor.mdb")), before);
 }
 
@@ -288,12 +273,8 @@ TEST_F(MonthDialog, ReadOnlyOfficeGivesTheAccessMessageAndChangesNothing) {
 TEST_P(MonthDialogOkRoute, ChangedYearBeingTypedEmptiesTheMonthFirst) {
     ui.answer(Answer::No);
     openMonth([this](frmMoYr& d) {
-        d.show();
-        d.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-        QTest::mouseClick(d.cboYear->lineEdit(), Qt::LeftButton);
-        QTest::keyClick(d.cboYear, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(d.cboYear, QStringLiteral("2028"));
+        ASSERT_NO_FATAL_FAILURE(showActive(d));
+        typeInto(d.cboYear, QStringLiteral("2028"));
         GetParam().start(d);
         EXPECT_EQ(ui.texts(), (QStringList{QStringLiteral("Year changed, please check your month entry"),
                                            QStringLiteral("Please enter proper Month and Year")}));
@@ -319,4 +300,4 @@ INSTANTIATE_TEST_SUITE_P(
                                   EXPECT_TRUE(QTest::qWaitFor([&] { return !d.cmdMoOK->isDown(); }));
                               }},
                       OkRoute{"Enter", [](frmMoYr& d) { QTest::keyClick(d.focusWidget(), Qt::Key_Return); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);

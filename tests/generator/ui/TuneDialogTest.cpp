@@ -7,14 +7,10 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 using namespace rp;
 using namespace rp::test;
@@ -129,9 +125,8 @@ TEST_F(TuneDialog, ClearingAutomaticAndAnsweringNoKeepsItChecked) {
         d.chkAutomatic->click();
         ASSERT_EQ(ui.messages().size(), 1u);
         const auto& q = ui.messages()[0];
-        EXPECT_EQ(q.title, QStringLiteral("Use Manual Fine Tuning?"));
-        EXPECT_EQ(q.icon, Icon::Information);
-        EXPECT_EQ(q.buttons, Buttons::YesNo);
+        expectMessage(
+            q, {.title = "Use Manual Fine Tuning?", .icon = Icon::Information, .buttons = Buttons::YesNo});
         EXPECT_TRUE(
             q.text.startsWith(QStringLiteral(" You have chosen to disable Automatic Fine Tuning. \r\n")));
         EXPECT_TRUE(q.text.endsWith(
@@ -169,9 +164,7 @@ TEST_F(TuneDialog, ListsTakeOnlyZeroToTwo) {
         before->selectAll();
         QTest::keyClick(before, Qt::Key_3);
         ASSERT_EQ(ui.messages().size(), 1u);
-        EXPECT_EQ(ui.messages()[0].text, QStringLiteral("0 to 2 only"));
-        EXPECT_EQ(ui.messages()[0].title, QStringLiteral("INVALID ENTRY"));
-        EXPECT_EQ(ui.messages()[0].icon, Icon::Critical);
+        expectMessage(ui.messages()[0], "0 to 2 only", "INVALID ENTRY", Icon::Critical);
         EXPECT_EQ(ui.beeps(), 1);
         EXPECT_EQ(d.cbobfr->currentText(), QStringLiteral("0"));
         QTest::keyClick(before, Qt::Key_A);

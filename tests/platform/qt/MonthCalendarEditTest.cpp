@@ -1,4 +1,5 @@
 // In-place editing of a day: the owner opens the editor, the control reports how it was left.
+#include "Printers.h"
 #include "platform/qt/MonthCalendar.h"
 
 #include <QLineEdit>

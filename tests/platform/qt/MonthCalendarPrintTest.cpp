@@ -1,26 +1,13 @@
 // The printed calendar: written to a PDF file and read back as text.
+#include "TestFolder.h"
 #include "platform/Error.h"
 #include "platform/qt/MonthCalendar.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace rp {
 namespace {
-
-QString pdfText(const QString& pdf) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return {};
-    QProcess p;
-    p.start(tool, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-}
 
 class MonthCalendarPrint : public ::testing::Test {
 protected:
@@ -41,19 +28,18 @@ protected:
 };
 
 TEST_F(MonthCalendarPrint, PdfCarriesHeadingsDayNumbersAndTexts) {
-    ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        << "scripts/setup-deps.sh installs poppler-utils";
+    ASSERT_FALSE(test::pdfToTextTool().isEmpty()) << "scripts/setup-deps.sh installs poppler-utils";
     const QString pdf = dir.filePath(QStringLiteral("calendar.pdf"));
     ASSERT_TRUE(calendar.printToPdf(pdf));
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5).startsWith("%PDF"));
 
-    const QString text = pdfText(pdf);
+    const QString text = test::pdfText(pdf).value_or(QString());
     EXPECT_TRUE(text.contains(QStringLiteral("Lakeside.  1/2027")) ||
                 text.contains(QStringLiteral("Lakeside. 1/2027")))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Swaps through Ann \"the desk\" O'Hara"))) << text.toStdString();
+        << text;
+    EXPECT_TRUE(text.contains(QStringLiteral("Swaps through Ann \"the desk\" O'Hara"))) << text;
     EXPECT_TRUE(text.contains(QStringLiteral("A-QZJ_")));
     EXPECT_TRUE(text.contains(QStringLiteral("C-WXK_")));
     EXPECT_TRUE(text.contains(QStringLiteral("Sunday")) && text.contains(QStringLiteral("Saturday")));
@@ -61,13 +47,12 @@ TEST_F(MonthCalendarPrint, PdfCarriesHeadingsDayNumbersAndTexts) {
 }
 
 TEST_F(MonthCalendarPrint, AnEmptySubTitleIsLeftOut) {
-    ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        << "scripts/setup-deps.sh installs poppler-utils";
+    ASSERT_FALSE(test::pdfToTextTool().isEmpty()) << "scripts/setup-deps.sh installs poppler-utils";
     calendar.setPrintSubTitle(QString());
     const QString pdf = dir.filePath(QStringLiteral("plain.pdf"));
     ASSERT_TRUE(calendar.printToPdf(pdf));
-    const QString text = pdfText(pdf);
-    EXPECT_TRUE(text.contains(QStringLiteral("A-QZJ_"))) << text.toStdString();
+    const QString text = test::pdfText(pdf).value_or(QString());
+    EXPECT_TRUE(text.contains(QStringLiteral("A-QZJ_"))) << text;
     EXPECT_FALSE(text.contains(QStringLiteral("Swaps")));
 }
 

@@ -1,6 +1,8 @@
 // The month control's grid: range, weeks, hit testing, texts, colours and keyboard moves.
 #include "platform/qt/MonthCalendar.h"
 
+#include "Printers.h"
+
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -57,8 +59,8 @@ TEST_F(MonthCalendarGrid, EveryDayIsFoundAtItsCellAndColumnsFollowTheWeekdays) {
     for (QDate d = calendar.FirstDate(); d <= calendar.LastDate(); d = d.addDays(1)) {
         calendar.ensureDateVisible(d);
         const QRect visible = calendar.cellRect(d);
-        ASSERT_FALSE(visible.isEmpty()) << d.toString().toStdString();
-        EXPECT_EQ(calendar.dateAt(visible.center()), d) << d.toString().toStdString();
+        ASSERT_FALSE(visible.isEmpty()) << d.toString();
+        EXPECT_EQ(calendar.dateAt(visible.center()), d) << d.toString();
     }
     // Same weekday, same column; the next day, the next column to the right.
     EXPECT_EQ(calendar.cellRect(QDate(2027, 5, 2)).left(), calendar.cellRect(QDate(2027, 5, 9)).left());

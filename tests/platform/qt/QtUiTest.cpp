@@ -1,6 +1,8 @@
 // The desktop Ui: message boxes with their icons, buttons, default and escape answers; the busy pointer.
 #include "platform/qt/QtUi.h"
 
+#include "Printers.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>

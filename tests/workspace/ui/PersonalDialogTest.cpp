@@ -1,23 +1,17 @@
 // The personal calendar dialog and the comments window driven as a user does: the checks of the month
 // and year boxes, whichever way a command is started, and the comment's 100-character limit.
 
-#include "../../support/TestFolder.h"
-#include "../../support/WidgetDriving.h"
-#include "ScriptedUi.h"
+#include "TestFolder.h"
+#include "WidgetDriving.h"
 #include "workspace/PersonalCalendar.h"
 #include "workspace/Workspace.h"
 #include "workspace/ui/frmComments.h"
 #include "workspace/ui/frmPersonalCalendar.h"
 
-#include <QAbstractButton>
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
-#include <algorithm>
 #include <functional>
 
 using namespace rp;
@@ -38,12 +32,6 @@ protected:
     void TearDown() override { expectNoUnexpectedPrompts(ui); }
 
     QComboBox* box(const char* name) { return dialog.findChild<QComboBox*>(QLatin1String(name)); }
-    // Clicks into a box and types over its text.
-    static void typeInto(QComboBox* box, const QString& text) {
-        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, text);
-    }
     QByteArray lastCalendar() const { return folder.read(QStringLiteral("Personal/LastCalendar.txt")); }
     int count(const QString& text) const { return int(ui.texts().count(text)); }
 
@@ -56,6 +44,7 @@ protected:
 };
 
 struct BadEntry {
+    friend void PrintTo(const BadEntry& p, std::ostream* os) { *os << p.box << " '" << p.text << "'"; }
     const char* box;
     const char* text;
 };
@@ -71,9 +60,8 @@ TEST_P(PersonalDialogBadEntry, IsRefusedWhenLeavingTheBox) {
     typeInto(b, QLatin1String(GetParam().text));
     QTest::keyClick(b, Qt::Key_Tab);
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, year ? kYearMessage : kMonthMessage);
-    EXPECT_EQ(ui.messages()[0].title,
-              year ? QStringLiteral("Numeric Year Required") : QStringLiteral("Numeric Month Required"));
+    expectMessage(ui.messages()[0], year ? kYearMessage : kMonthMessage,
+                  year ? "Numeric Year Required" : "Numeric Month Required");
     EXPECT_EQ(dialog.focusWidget(), b);
     pressMnemonic(dialog, Qt::Key_O);
     EXPECT_TRUE(dialog.isVisible());
@@ -92,6 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, PersonalDialogBadEntry,
 // However OK or Erase is started, the year being typed is checked first: its message shows once, the
 // dialog stays with the focus on the year, and leaving the box later does not repeat the message.
 struct CommandRoute {
+    friend void PrintTo(const CommandRoute& p, std::ostream* os) { *os << p.name; }
     const char* name;
     std::function<void(frmPersonalCalendar&)> start;
     bool erases;
@@ -132,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRoute{"Enter",
                      [](frmPersonalCalendar& d) { QTest::keyClick(d.focusWidget(), Qt::Key_Return); }, false},
         CommandRoute{"EraseMnemonic", [](frmPersonalCalendar& d) { pressMnemonic(d, Qt::Key_E); }, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST_F(PersonalDialog, CancelNeedsNoValidYear) {
     typeInto(dialog.cboCustomYear, QStringLiteral("27"));
@@ -160,9 +149,7 @@ TEST(Comments, EveryChangeAtTheLimitIsReportedAndTheStoredTextKeepsWithin100) {
     QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(ui.messages().size(), 3u);
     for (const auto& m : ui.messages()) {
-        EXPECT_EQ(m.text, QStringLiteral("100 character limit has been reached."));
-        EXPECT_EQ(m.title, QStringLiteral("Limit reached"));
-        EXPECT_EQ(m.icon, Icon::Warning);
+        expectMessage(m, "100 character limit has been reached.", "Limit reached", Icon::Warning);
     }
     EXPECT_EQ(text->toPlainText(), QString(98, QLatin1Char('a')) + QLatin1Char('\n'));
 

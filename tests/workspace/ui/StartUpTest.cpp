@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
 
 using namespace rp;
 using namespace rp::test;
@@ -20,10 +19,8 @@ TEST(StartUp, ASecondCopyIsRefused) {
     EXPECT_FALSE(second.Form_Load());
     EXPECT_TRUE(secondUi.ended());
     ASSERT_EQ(secondUi.messages().size(), 1u);
-    EXPECT_EQ(secondUi.messages()[0].text,
-              QStringLiteral("Another instance of the program is already runnning."));
-    EXPECT_EQ(secondUi.messages()[0].title, QStringLiteral("Exiting Program"));
-    EXPECT_EQ(secondUi.messages()[0].icon, Icon::Critical);
+    expectMessage(secondUi.messages()[0], "Another instance of the program is already runnning.",
+                  "Exiting Program", Icon::Critical);
     first.Timer1_Timer();
     EXPECT_EQ(started, 1);
     EXPECT_FALSE(firstUi.ended());
@@ -54,8 +51,7 @@ TEST(StartUp, AMissingInstructionTextIsReportedAndNotShown) {
     frmdlg_Instruct dialog(ui, folder.path(), QStringLiteral("Instruct"));
     EXPECT_FALSE(dialog.Form_Load());
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("File not found(#)53)"));
+    expectMessage(ui.messages()[0], "File not found(#)53)", "Error");
 }
 
 TEST_F(SessionTest, InstructionsAreSkippedWithTheSkipFile) {

@@ -1,30 +1,13 @@
-#include "../../support/WidgetDriving.h"
 #include "SessionFixture.h"
 #include "model/CalendarFiles.h"
 #include "workspace/ui/frmComments.h"
 #include "workspace/ui/frmPersonalCalendar.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTest>
-#include <cctype>
 
 using namespace rp;
 using namespace rp::test;
-
-namespace {
-
-QStringList messageTitles(const ScriptedUi& ui) {
-    QStringList t;
-    for (const auto& m : ui.messages())
-        t << m.title;
-    return t;
-}
-
-} // namespace
 
 TEST_F(SessionTest, StartsOnThePersonalCalendarOfTheLastMonth) {
     folder.write(QStringLiteral("Personal/LastCalendar.txt"), "3\r\n2027\r\n");
@@ -53,7 +36,7 @@ TEST_F(SessionTest, GenerateShowsTheFirstCalendarAndNextSiteStepsThroughThem) {
               QApplication::palette().color(QPalette::WindowText));
     // Day texts come from the calendar file, one line per slot letter.
     const QString jan4 = control().CellText(QDate(2027, 1, 4));
-    EXPECT_TRUE(jan4.startsWith(QStringLiteral("A-"))) << jan4.toStdString();
+    EXPECT_TRUE(jan4.startsWith(QStringLiteral("A-"))) << jan4;
     EXPECT_EQ(control().FirstDate(), QDate(2026, 12, 27));
 
     click("cmdDisplaySite");
@@ -83,7 +66,7 @@ TEST_F(SessionTest, EditingADayShowsTheReportNoteOnceAndKeepsTheText) {
     click("cmdGenerate");
     typeIntoDay(QDate(2027, 1, 6), QStringLiteral("x"));
     typeIntoDay(QDate(2027, 1, 7), QStringLiteral("y"));
-    EXPECT_EQ(messageTitles(ui).count(QStringLiteral("Report Also")), 1);
+    EXPECT_EQ(ui.titles().count(QStringLiteral("Report Also")), 1);
     EXPECT_TRUE(session->workspace.state.EditDay);
     EXPECT_TRUE(control().CellText(QDate(2027, 1, 6)).endsWith(QLatin1Char('x')))
         << "opening the next day's editor keeps the first one's text";
@@ -100,6 +83,12 @@ TEST_F(SessionTest, EmptyingADayInTheEditorClearsIt) {
     QTest::keyClick(editor, Qt::Key_Tab);
     EXPECT_EQ(control().CellText(day), QString());
 }
+
+// Answers the personal calendar dialog with OK on the month it offers.
+const auto loadPersonalMonth = [](QDialog& d) {
+    d.show();
+    static_cast<frmPersonalCalendar&>(d).cmdLoad->click();
+};
 
 // Every way of leaving, saving or switching the calendar keeps a day still being typed.
 struct DayEditRoute {
@@ -141,10 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    }},
                       DayEditRoute{"Personal by its mnemonic, then OK",
                                    [](SessionTest& t, ScriptedUi&) {
-                                       t.answerDialog = [](QDialog& d) {
-                                           d.show();
-                                           static_cast<frmPersonalCalendar&>(d).cmdLoad->click();
-                                       };
+                                       t.answerDialog = loadPersonalMonth;
                                        pressMnemonic(t.window(), Qt::Key_P);
                                        EXPECT_EQ(t.control().CellText(QDate(2027, 1, 20)),
                                                  QStringLiteral("Open house"));
@@ -152,13 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DayEditRoute{"Generate",
                                    [](SessionTest& t, ScriptedUi&) { t.window().cmdGenerate->click(); }},
                       DayEditRoute{"Save", [](SessionTest& t, ScriptedUi&) { t.window().cmdSave->click(); }}),
-    [](const auto& info) {
-        std::string n = info.param.name;
-        for (char& c : n)
-            if (!std::isalnum(static_cast<unsigned char>(c)))
-                c = '_';
-        return n;
-    });
+    byName);
 
 // A month file that cannot be read is reported and never saved over, until the user edits a day of it.
 TEST_F(SessionTest, ADamagedPersonalMonthIsReportedAndKeptUntilEdited) {
@@ -166,19 +146,15 @@ TEST_F(SessionTest, ADamagedPersonalMonthIsReportedAndKeptUntilEdited) {
     folder.write(QStringLiteral("Personal/12027.txt"), damaged);
     startWith(QStringLiteral("OneOffice"));
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Type mismatch = 13"));
-    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("frmCalendar.GetSavedSchedulePersonal"));
+    expectMessage(ui.messages()[0], "Type mismatch = 13", "frmCalendar.GetSavedSchedulePersonal");
 
     click("cmdSave");
     click("cmdGenerate");
     EXPECT_EQ(folder.read(QStringLiteral("Personal/12027.txt")), damaged);
 
-    answerDialog = [](QDialog& d) {
-        d.show();
-        static_cast<frmPersonalCalendar&>(d).cmdLoad->click();
-    };
+    answerDialog = loadPersonalMonth;
     click("cmdPersonal");
-    EXPECT_EQ(messageTitles(ui).count(QStringLiteral("frmCalendar.GetSavedSchedulePersonal")), 2);
+    EXPECT_EQ(ui.titles().count(QStringLiteral("frmCalendar.GetSavedSchedulePersonal")), 2);
     typeIntoDay(QDate(2027, 1, 4), QStringLiteral("New plan"));
     click("cmdSave");
     EXPECT_TRUE(folder.read(QStringLiteral("Personal/12027.txt")).contains("New plan~\r\n"));
@@ -212,8 +188,7 @@ TEST_F(SessionTest, PersonalDialogRefusesABadYear) {
     dialog.cboCustomYear->setEditText(QStringLiteral("27"));
     EXPECT_FALSE(dialog.cboCustomYear_LostFocus());
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Please insert a year in this field."));
-    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Numeric Year Required"));
+    expectMessage(ui.messages()[0], "Please insert a year in this field.", "Numeric Year Required");
     dialog.cboCustomMonth->setEditText(QStringLiteral("13"));
     EXPECT_FALSE(dialog.cboCustomMonth_LostFocus());
     dialog.hide();
@@ -231,10 +206,8 @@ TEST_F(SessionTest, ExitCancelledKeepsTheWindowButTheCalendarFilesAreGone) {
     EXPECT_TRUE(window().isVisible());
     EXPECT_FALSE(folder.exists(QStringLiteral("0127.1")));
     EXPECT_FALSE(folder.exists(QStringLiteral("0127.1D")));
-    const auto& leaving = ui.messages().back();
-    EXPECT_EQ(leaving.text, QStringLiteral("Leaving Rotaplan"));
-    EXPECT_EQ(leaving.title, QStringLiteral("Exit"));
-    EXPECT_EQ(leaving.buttons, Buttons::OkCancel);
+    expectMessage(ui.lastMessage(),
+                  {.text = "Leaving Rotaplan", .title = "Exit", .buttons = Buttons::OkCancel});
 }
 
 TEST_F(SessionTest, ExitConfirmedEndsTheProgramAndSavesThePersonalCalendar) {
@@ -254,7 +227,7 @@ TEST_F(SessionTest, AnEditedGeneratedScheduleIsNotOfferedForSaving) {
     window().ctCalendar1_DayEditRequested(QDate(2027, 1, 6));
     click("cmdDisplaySite");
     click("cmdGenerate");
-    EXPECT_FALSE(messageTitles(ui).contains(QStringLiteral("Save Schedule?")));
+    EXPECT_FALSE(ui.titles().contains(QStringLiteral("Save Schedule?")));
 }
 
 TEST_F(SessionTest, HeadingKindsSetColours) {
@@ -268,8 +241,7 @@ TEST_F(SessionTest, HeadingKindsSetColours) {
     EXPECT_TRUE(window().cmdExitExample->isVisibleTo(&window()));
     window().ChangeHeading(QStringLiteral("Odd"), QStringLiteral("x"));
     ASSERT_FALSE(ui.messages().empty());
-    EXPECT_EQ(ui.messages().back().text, QStringLiteral("Unhandled Case"));
-    EXPECT_EQ(ui.messages().back().title, QStringLiteral("frmCalendar.ChangeHeading"));
+    expectMessage(ui.lastMessage(), "Unhandled Case", "frmCalendar.ChangeHeading");
 }
 
 TEST_F(SessionTest, SaveOnThePersonalCalendarExplainsAndSaves) {
@@ -283,8 +255,7 @@ TEST_F(SessionTest, SaveOnThePersonalCalendarExplainsAndSaves) {
 }
 
 TEST_F(SessionTest, PrintingAGeneratedCalendarCarriesTitleCommentAndDayTexts) {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    ASSERT_FALSE(pdftotext.isEmpty()) << "scripts/setup-deps.sh installs poppler-utils";
+    ASSERT_FALSE(pdfToTextTool().isEmpty()) << "scripts/setup-deps.sh installs poppler-utils";
     startWith(QStringLiteral("OneOffice"));
     click("cmdGenerate");
     const QString pdf = folder.file(QStringLiteral("print.pdf"));
@@ -298,19 +269,16 @@ TEST_F(SessionTest, PrintingAGeneratedCalendarCarriesTitleCommentAndDayTexts) {
     ui.answer(Answer::No); // no assignments report
     click("cmdPrint");
     EXPECT_EQ(session->workspace.CommentText, QStringLiteral("Holiday rota, see Ann for swaps"));
-    QProcess p;
-    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(p.waitForFinished(20000));
-    // Ligatures such as "ffi" come back as single letters; compatibility normalisation splits them.
-    const QString text =
-        QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    const std::optional<QString> printed = pdfText(pdf);
+    ASSERT_TRUE(printed.has_value());
+    const QString& text = *printed;
     const QString heading = session->program.schedule.SiteHeading.trimmed();
-    EXPECT_TRUE(text.contains(heading)) << text.toStdString();
+    EXPECT_TRUE(text.contains(heading)) << text;
     EXPECT_TRUE(text.contains(QStringLiteral("1/2027")));
     EXPECT_TRUE(text.contains(QStringLiteral("Holiday rota, see Ann for swaps")));
     const QString firstRecordInitials = session->program.schedule.AgentInitials.value(0);
-    EXPECT_TRUE(text.contains(firstRecordInitials.left(2))) << text.toStdString();
-    EXPECT_EQ(ui.messages().back().title, QStringLiteral("View or Print Agent Report?"));
+    EXPECT_TRUE(text.contains(firstRecordInitials.left(2))) << text;
+    EXPECT_EQ(ui.lastMessage().title, QStringLiteral("View or Print Agent Report?"));
 }
 
 TEST_F(SessionTest, ASecondPrintOffersAnEmptyCommentBox) {

@@ -1,5 +1,6 @@
 #include "OfficeBuilder.h"
 
+#include "OfficeData.h"
 #include "model/OfficeDatabase.h"
 #include "platform/Database.h"
 
@@ -150,7 +151,7 @@ std::string descriptionOf(const QString& siteName, const QString& number) {
 
 QString tokenOf(int year, int month, int day, char letter) {
     const int weekday = QDate(year, month, day).dayOfWeek() % 7 + 1; // Qt: Monday 1 .. Sunday 7
-    return QStringLiteral("%1%2%3").arg(day, 2, 10, QLatin1Char('0')).arg(QLatin1Char(letter)).arg(weekday);
+    return dayKey(day, QLatin1Char(letter)) + QString::number(weekday);
 }
 
 } // namespace rp::test

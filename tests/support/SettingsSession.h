@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../../workspace/ui/SessionFixture.h"
+#include "SessionFixture.h"
 #include "generator/ui/SettingsDialogs.h"
 
 #include <QByteArray>

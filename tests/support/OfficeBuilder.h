@@ -1,7 +1,6 @@
 #pragma once
 
-#include "../support/TestFolder.h"
-#include "ScriptedUi.h"
+#include "TestFolder.h"
 #include "generator/GenerationDriver.h"
 #include "model/EngineSettings.h"
 #include "model/Program.h"
@@ -10,15 +9,7 @@
 #include <QStringList>
 #include <array>
 #include <optional>
-#include <ostream>
 #include <string>
-
-// Readable texts in failure messages.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace rp::test {
 
