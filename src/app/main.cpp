@@ -3,8 +3,10 @@
 
 #include "editors/ui/EditorWindows.h"
 #include "generator/ui/SettingsDialogs.h"
+#include "help/ui/HelpWindows.h"
 #include "platform/Ui.h"
 #include "platform/qt/QtUi.h"
+#include "reports/ui/ReportWindows.h"
 #include "workspace/ProgramFolder.h"
 #include "workspace/ui/DesktopSession.h"
 #include "workspace/ui/licnorpt.h"
@@ -42,6 +44,8 @@ int main(int argc, char* argv[]) {
         session->start();
         rp::attachEditorWindows(*session);
         rp::attachSettingsDialogs(*session);
+        rp::attachHelpWindows(*session);
+        rp::attachReportWindows(*session);
     });
     splash.show();
     if (!splash.Form_Load())

@@ -8,14 +8,37 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace rp {
 
 namespace {
+// The program's own texts and example offices: an installed update replaces them. Everything else in
+// the program folder (settings, times, calendars, the office) belongs to the user and is never replaced.
+const QStringList kProgramFolders{QStringLiteral("help"), QStringLiteral("Examples")};
+
+bool sameContent(const QString& a, const QString& b) {
+    QFile fa(a), fb(b);
+    if (fa.size() != fb.size() || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
+        return false;
+    return fa.readAll() == fb.readAll();
+}
+
+// Copies through a temporary file beside the target, so that a target is never half written.
+void copyInto(const QString& from, const QString& to) {
+    const QString temp = to + QStringLiteral(".new");
+    QFile::remove(temp);
+    if (!QFile::copy(from, temp))
+        return;
+    QFile(temp).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(to).constData()) != 0)
+        QFile::remove(temp);
+}
+
 const QStringList kSubFolders{
     QStringLiteral("settings"), QStringLiteral("help"),  QStringLiteral("Examples"), QStringLiteral("Times"),
     QStringLiteral("Personal"), QStringLiteral("Saved"), QStringLiteral("Backup")};
-}
+} // namespace
 
 QString LocateAppFolder(const QString& executableDir) {
     if (QFileInfo::exists(executableDir + QStringLiteral("/floor.mdb")))
@@ -57,11 +80,10 @@ bool PrepareAppFolder(const QString& appFolder, const QString& resourcesDir, boo
                 if (relative.endsWith(QStringLiteral(".sql")))
                     continue;
                 const QString to = appFolder + QLatin1Char('/') + relative;
-                if (!QFileInfo::exists(to)) {
+                const bool exists = QFileInfo::exists(to);
+                if (!exists || (kProgramFolders.contains(sub) && !sameContent(from, to))) {
                     root.mkpath(QFileInfo(to).absolutePath());
-                    QFile::copy(from, to);
-                    QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                             QFile::ReadOther);
+                    copyInto(from, to);
                 }
             }
         }

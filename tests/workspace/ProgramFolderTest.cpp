@@ -54,6 +54,11 @@ TEST_F(PrepareAppFolderTest, KeepsWhatTheUserAlreadyHas) {
     ASSERT_TRUE(PrepareAppFolder(app(), resources.path(), true));
     EXPECT_EQ(read(QStringLiteral("floor.mdb")), "my office");
     EXPECT_EQ(read(QStringLiteral("settings/month.dat")), "mine");
+
+    // The program's own help texts follow the installed program.
+    resources.write(QStringLiteral("help/Mainhlp.txt"), "newer help");
+    ASSERT_TRUE(PrepareAppFolder(app(), resources.path(), true));
+    EXPECT_EQ(read(QStringLiteral("help/Mainhlp.txt")), "newer help");
 }
 
 TEST_F(PrepareAppFolderTest, CopiedFilesAreWritableByTheOwner) {

@@ -15,6 +15,7 @@
 #include "workspace/PersonalCalendar.h"
 #include "workspace/ProductInfo.h"
 #include "workspace/Rendering.h"
+#include "workspace/SavedSchedules.h"
 #include "workspace/Workspace.h"
 #include "workspace/ui/frmComments.h"
 #include "workspace/ui/frmPersonalCalendar.h"
@@ -132,6 +133,9 @@ frmCalendar::frmCalendar(Program& program, Workspace& workspace, menunew& contro
     connect(ctCalendar1, &MonthCalendar::DayEditRequested, this, &frmCalendar::ctCalendar1_DayEditRequested);
     connect(ctCalendar1, &MonthCalendar::DayEditEnded, this, &frmCalendar::ctCalendar1_DayEditEnded);
 
+    commands.saveCurrent = [this] { mnuSaveCurrent_Click(); };
+    commands.openSaved = [this](int entry) { mnuSavedFiles_Click(entry); };
+    commands.deleteSaved = [this] { mnuDeleteSaved_Click(); };
     controller_.showCalendar = [this] {
         DisplaySite();
         show();
@@ -142,6 +146,7 @@ frmCalendar::frmCalendar(Program& program, Workspace& workspace, menunew& contro
     ws_.state.IsPersonalCalendar = true;
     ButtonOnOff(false);
     SetCurrentMonthGlobals();
+    FillSavedMenu();
     setMinimumSize(twips(9105), twips(7320));
     resize(980, 760);
 }
@@ -324,7 +329,9 @@ void frmCalendar::DisplaySite() {
         ctCalendar1->setAppearance(15, false);
         SetFonts();
         ctCalendar1_FirstDraw();
+        siteCalendarShown_ = true;
     } catch (const Error& e) {
+        siteCalendarShown_ = false;
         ui_.setBusy(false);
         ui_.message(QStringLiteral("Error in frmCalendar.DisplaySite") + kCrLf + QString::number(e.number) +
                         QStringLiteral(" - ") + e.description,
@@ -333,7 +340,10 @@ void frmCalendar::DisplaySite() {
 }
 
 void frmCalendar::ctCalendar1_FirstDraw() {
-    if (ws_.state.IsPersonalCalendar && !ws_.state.IsSavedSchedule) {
+    if (ws_.state.IsSavedSchedule && drawSavedSchedule())
+        return;
+    ws_.state.IsSavedSchedule = false;
+    if (ws_.state.IsPersonalCalendar) {
         DoBackGround(1);
         GetPersonalCalendar();
         return;
@@ -366,6 +376,7 @@ void frmCalendar::ctCalendar1_FirstDraw() {
 // --------------------------------------------------------------------------------------
 
 void frmCalendar::CustomCalendar() {
+    siteCalendarShown_ = false;
     ctCalendar1->ClearAll();
     ui_.setBusy(false);
     ws_.state.IsPersonalCalendar = true;
@@ -479,6 +490,7 @@ void frmCalendar::cmdGenerate_Click() {
     DoBackGround(2);
     ChangeHeading(QStringLiteral("Generating"), QStringLiteral("Generating Schedule(s). . ."));
     ui_.setBusy(true);
+    siteCalendarShown_ = false;
     ctCalendar1->ClearAll();
     repaint();
     ws_.state.IsSavedSchedule = false;

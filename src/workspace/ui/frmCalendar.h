@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -18,6 +20,7 @@ class frmComments;
 class frmPersonalCalendar;
 class menunew;
 struct Program;
+struct SavedSchedule;
 struct Workspace;
 
 // The main window: the month control, the command buttons, the heading, the status bar and the menus.
@@ -100,6 +103,18 @@ public:
     void SaveMePersonalCalendar();
     void ShowInstruct();
 
+    // Saved schedules (frmCalendarSaved.cpp).
+    void FillSavedMenu();
+    void mnuSaveCurrent_Click();
+    void mnuSavedFiles_Click(int index);
+    void mnuDeleteSaved_Click();
+    // Writes the two files of the shown site calendar; whether they were written.
+    bool SaveMeSchedule();
+    void LoadSavedReport();
+    // The files of the saved schedule chosen last.
+    QString sgSavedCALFile;
+    QString sgSavedRPTFile;
+
     // Day edits in the month control.
     void ctCalendar1_DayEditRequested(const QDate& date);
     void ctCalendar1_DayEditEnded(const QDate& date);
@@ -115,11 +130,11 @@ public:
     QString earlierVersionDatabase;
 
     // The commands whose windows belong to other parts of the program, attached by those parts. A command
-    // left empty shows "Not available yet.".
+    // left empty shows "Not available yet.". The saved-schedule commands are this window's own.
     struct Commands {
         std::function<void()> report;        // Report button and Reports | Assignments by Agent
         std::function<void()> saveCurrent;   // Save on a schedule, File | Save Current Schedule
-        std::function<void(int)> openSaved;  // File | Retrieve Saved Schedule, entry 1..5
+        std::function<void(int)> openSaved;  // File | Retrieve Saved Schedule, entry 0..5
         std::function<void()> deleteSaved;   // File | Delete Saved Schedules
         std::function<void()> exportData;    // File | Export (Backup), and Yes to the backup question at Exit
         std::function<void()> importData;    // File | Import
@@ -153,6 +168,10 @@ private:
     void runController(void (menunew::*command)());
     void endPendingDayEdit();
     QString printTitleSuffix() const;
+    void fillSavedMenu(bool reportLimit);
+    bool siteCalendarShown() const;
+    std::optional<SavedSchedule> GetSavedSchedule(QChar siteDigit);
+    bool drawSavedSchedule();
 
     Program& program_;
     Ui& ui_;
@@ -164,6 +183,10 @@ private:
     bool personalMonthUnread_ = false;
     bool exiting_ = false;
     bool activatedOnce_ = false;
+    // A site calendar of a generation or a saved schedule is shown, so that Save has something to write.
+    bool siteCalendarShown_ = false;
+    QStringList savedEntryFiles_; // the calendar file of each saved-schedule menu entry
+    std::unique_ptr<SavedSchedule> shownSaved_;
 };
 
 } // namespace rp
