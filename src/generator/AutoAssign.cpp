@@ -50,8 +50,8 @@ class AutoFill {
 public:
     AutoFill(Program& program, GenerationTables& tables, int site)
         : program_(program), t_(tables), month_(tables.month), s_(site), site_(tables.sites[size_t(site)]),
-          n_(tables.agentCount()), excluded_(size_t(n_), false), adjusted_(size_t(n_), false),
-          allowed_(size_t(n_), false), stores_(size_t(n_)) {
+          n_(tables.agentCount()), excluded_(size_t(n_), false), allowed_(size_t(n_), false),
+          stores_(size_t(n_)) {
         result_.setMonth(&month_);
     }
 
@@ -70,7 +70,7 @@ public:
             allowed_[size_t(a)] = t_.assignedSites[a].contains(token);
 
         // The open-slot test runs before each try and right after each take, so agents later in a sweep
-        // that ends this way are not visited (their manual records are not counted against them here).
+        // that ends this way are not visited.
         for (int pass = 1;; ++pass) {
             bool finished = false;
             for (int k = 0; k < n_ && !finished; ++k)
@@ -86,11 +86,9 @@ private:
     enum class Visit { Continue, Finished };
 
     Visit visit(int a, int pass) {
+        // Manual records at this site hold the agent back for as many passes (its maximum already counts
+        // them).
         const int manual = t_.manualCount[size_t(a)][size_t(s_)];
-        if (!adjusted_[size_t(a)]) {
-            t_.setRemaining(a, t_.remaining(a) - manual);
-            adjusted_[size_t(a)] = true;
-        }
         if (excluded_[size_t(a)] || manual >= pass)
             return Visit::Continue;
         if (!allowed_[size_t(a)]) {
@@ -138,10 +136,10 @@ private:
         t_.setRemaining(a, t_.remaining(a) - 1);
     }
 
-    // Takes every day on which the agent already has a record at this site out of its availability,
-    // its work copy and its stores: at most one slot a day.
+    // Takes every day on which the agent already has a record at this site, or a manual record at any
+    // site, out of its availability, its work copy and its stores: at most one slot a day.
     void sameDayCleanUp(int a) {
-        const TokenSet keep = ~result_.takenDays(t_.initials[a]);
+        const TokenSet keep = ~(result_.takenDays(t_.initials[a]) | t_.manualDays[size_t(a)]);
         t_.avail[size_t(a)] &= keep;
         t_.availWork[size_t(a)] &= keep;
         for (TokenSet& st : stores_[size_t(a)].set)
@@ -212,7 +210,6 @@ private:
     SiteSlots& site_;
     int n_;
     std::vector<bool> excluded_;
-    std::vector<bool> adjusted_;
     std::vector<bool> allowed_; // allowed sites hold this site (fixed once the link adjustment is done)
     std::vector<Stores> stores_;
     SiteResult result_;

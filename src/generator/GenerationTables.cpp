@@ -40,6 +40,7 @@ void GenerationTables::resizeAgents(int n) {
     avail.resize(size_t(n));
     availWork.resize(size_t(n));
     manualCount.resize(size_t(n));
+    manualDays.resize(size_t(n));
 }
 
 void removeIndex(std::vector<int>& list, int index) {

@@ -68,6 +68,8 @@ struct GenerationTables {
     std::vector<TokenSet> avail;
     std::vector<TokenSet> availWork;
     std::vector<std::array<int, 10>> manualCount; // [agent][site 1..9]
+    // Every token of each day on which the agent has a manual record at any site: days it already works.
+    std::vector<TokenSet> manualDays;
 
     int agentCount() const { return int(initials.size()); }
     void resizeAgents(int n);

@@ -18,11 +18,17 @@ bool isTeam(const QString& initials) {
     return initials.contains(QLatin1Char('+'));
 }
 
-// Removes every token of a record's day from an agent's availability.
-void removeRecordDay(GenerationTables& tables, int agent, const QString& record) {
+// Every token of a record's day; none when the record does not start with a two-digit day.
+TokenSet recordDay(const MonthTokens& month, const QString& record) {
     const QString dayText = record.left(2);
     if (dayText.size() == 2 && dayText[0].isDigit() && dayText[1].isDigit())
-        tables.avail[size_t(agent)] &= ~tables.month.dayMask(dayText.toInt());
+        return month.dayMask(dayText.toInt());
+    return {};
+}
+
+// Removes every token of a record's day from an agent's availability.
+void removeRecordDay(GenerationTables& tables, int agent, const QString& record) {
+    tables.avail[size_t(agent)] &= ~recordDay(tables.month, record);
 }
 
 } // namespace
@@ -69,17 +75,29 @@ void DoManualBookkeeping(GenerationTables& tables) {
     }
     for (int a = 0; a < tables.agentCount(); ++a) {
         const QString& initials = tables.initials[a];
+        TokenSet& manualDays = tables.manualDays[size_t(a)];
+        manualDays.reset();
+        int manualRecords = 0;
         for (int s = 1; s <= kMaxSites; ++s) {
+            const QString& manual = tables.sites[size_t(s)].manual;
             int& count = tables.manualCount[size_t(a)][size_t(s)];
             count = 0;
-            QString work = tables.sites[size_t(s)].manual;
+            QString work = manual;
             for (qsizetype at = work.indexOf(initials); at >= 0; at = work.indexOf(initials)) {
                 ++count;
                 const qsizetype start = std::max<qsizetype>(at - 4, 0);
                 tables.removeAvail(a, work.mid(start, at - start));
                 work.remove(start, 8);
             }
+            manualRecords += count;
+            for (qsizetype i = 0; i + 8 <= manual.size(); i += 8) {
+                if (manual.mid(i + 4, 4) == initials)
+                    manualDays |= recordDay(tables.month, manual.mid(i, 8));
+            }
         }
+        // Every manual request counts against the maximum once, before the first site is filled, so
+        // that sites filled earlier already leave room for the requests at sites filled later.
+        tables.setRemaining(a, tables.remaining(a) - manualRecords);
     }
 }
 

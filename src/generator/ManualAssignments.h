@@ -10,8 +10,9 @@ struct Program;
 // fdManOn2/fdManSite2), walking the agents table in stored order. Database failures are thrown.
 void BuildManualLists(Program& program, GenerationTables& tables);
 
-// Takes the manual slots out of the sites' open slots and out of the agents' availability, and counts
-// each agent's manual records per site (matched by initials).
+// Takes the manual slots out of the sites' open slots and out of the agents' availability, counts each
+// agent's manual records per site (matched by initials), lowers each agent's remaining maximum by all of
+// them and notes the days of its manual records.
 void DoManualBookkeeping(GenerationTables& tables);
 
 // At the start of filling a linked site: when the partner has been filled already, its team records

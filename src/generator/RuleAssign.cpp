@@ -16,7 +16,7 @@ class RuleFill {
 public:
     RuleFill(Program& program, GenerationTables& tables, int site, const QString& method)
         : program_(program), t_(tables), month_(tables.month), s_(site), site_(tables.sites[size_t(site)]),
-          method_(method), n_(tables.agentCount()), adjusted_(size_t(n_), false) {
+          method_(method), n_(tables.agentCount()) {
         result_.setMonth(&month_);
     }
 
@@ -25,6 +25,11 @@ public:
         rules_ = ReadTuneFile(program_.paths.TuneFilePath);
         if (!site_.link.isEmpty())
             AdjustForLinkAndTeams(program_, t_, s_);
+        // Once a day: a day with a manual record at any site is already worked.
+        if (rules_.onceDay == 1) {
+            for (int v = 0; v < n_; ++v)
+                t_.avail[size_t(v)] &= ~t_.manualDays[size_t(v)];
+        }
         int& toggle = program_.schedule.PassToggle[0];
         toggle = toggle % 2 + 1;
         const int h = n_ / 2, m = n_ / 2 + 1;
@@ -59,11 +64,9 @@ public:
 
 private:
     bool visit(int v, int pass, const QString& token) {
+        // Manual records at this site hold the agent back for as many passes (its maximum already counts
+        // them).
         const int manual = t_.manualCount[size_t(v)][size_t(s_)];
-        if (!adjusted_[size_t(v)]) {
-            t_.setRemaining(v, t_.remaining(v) - manual);
-            adjusted_[size_t(v)] = true;
-        }
         if (t_.initials[v] == kUnfilled || manual >= pass || !t_.assignedSites[v].contains(token))
             return false;
         TokenSet& avail = t_.avail[size_t(v)];
@@ -126,7 +129,6 @@ private:
     SiteSlots& site_;
     QString method_;
     int n_;
-    std::vector<bool> adjusted_;
     TuneSettings rules_;
     SiteResult result_;
 };
