@@ -1,6 +1,7 @@
 // The desktop program: finds the program folder, refuses a second running copy, prepares the folder and
 // shows the start-up window and, after it, the main window with the personal calendar.
 
+#include "backup/ui/BackupWindows.h"
 #include "editors/ui/EditorWindows.h"
 #include "generator/ui/SettingsDialogs.h"
 #include "help/ui/HelpWindows.h"
@@ -46,6 +47,7 @@ int main(int argc, char* argv[]) {
         rp::attachSettingsDialogs(*session);
         rp::attachHelpWindows(*session);
         rp::attachReportWindows(*session);
+        rp::attachBackupWindows(*session);
     });
     splash.show();
     if (!splash.Form_Load())

@@ -118,6 +118,22 @@ std::unique_ptr<Database> Database::open(const QString& path) {
     return result;
 }
 
+std::unique_ptr<Database> Database::openReadOnly(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        throw Error{err::FileNotFoundDb, QStringLiteral("Could not find file '%1'.").arg(path)};
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close(db);
+        throw cannotAccess(path);
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(db, 1);
+    std::unique_ptr<Database> result(new Database(db, path));
+    result->tableNames();
+    return result;
+}
+
 void Database::create(const QString& path, const QString& sql) {
     if (QFileInfo::exists(path))
         throw Error{err::PathFileAccess, QStringLiteral("The file '%1' already exists.").arg(path)};
@@ -176,6 +192,18 @@ void Database::execute(const QString& sql) {
         throw lastError(rc);
 }
 
+std::vector<QVariantList> Database::query(const QString& sql) {
+    Statement st(*this, sql);
+    std::vector<QVariantList> rows;
+    while (st.step()) {
+        QVariantList row;
+        for (int c = 0; c < st.columnCount(); ++c)
+            row << st.value(c);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 std::unique_ptr<Recordset> Database::openTable(const QString& name) {
     for (const QString& t : tableNames()) {
         if (t.compare(name, Qt::CaseInsensitive) == 0)
@@ -188,6 +216,54 @@ std::unique_ptr<Recordset> Database::openTable(const QString& name) {
 }
 
 // ---------------------------------------------------------------------------------------------------------
+
+namespace {
+
+// Closes its connection however the backup ends.
+struct Connection {
+    sqlite3* db = nullptr;
+    ~Connection() { sqlite3_close(db); }
+};
+
+SqliteFailure failureOf(int code, sqlite3* db, sqlite3* other = nullptr) {
+    int systemErrno = db ? sqlite3_system_errno(db) : 0;
+    if (systemErrno == 0 && other)
+        systemErrno = sqlite3_system_errno(other);
+    return {code, systemErrno, QString::fromUtf8(sqlite3_errstr(code))};
+}
+
+} // namespace
+
+std::optional<SqliteFailure> backupDatabase(const QString& source, const QString& target) {
+    Connection from, to;
+    int rc = sqlite3_open_v2(QFile::encodeName(source).constData(), &from.db, SQLITE_OPEN_READONLY, nullptr);
+    if (rc != SQLITE_OK)
+        return failureOf(rc, from.db);
+    sqlite3_busy_timeout(from.db, kBusyTimeoutMs);
+    rc = sqlite3_open_v2(QFile::encodeName(target).constData(), &to.db,
+                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK)
+        return failureOf(rc, to.db);
+    sqlite3_backup* backup = sqlite3_backup_init(to.db, "main", from.db, "main");
+    if (!backup)
+        return failureOf(sqlite3_errcode(to.db), to.db);
+    rc = sqlite3_backup_step(backup, -1);
+    // A writer that holds the source for a moment is waited for.
+    for (int tries = 0; (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && tries < 40; ++tries) {
+        sqlite3_sleep(kBusyTimeoutMs / 5);
+        rc = sqlite3_backup_step(backup, -1);
+    }
+    const int finished = sqlite3_backup_finish(backup);
+    if (rc != SQLITE_DONE)
+        return failureOf(rc, to.db, from.db);
+    if (finished != SQLITE_OK)
+        return failureOf(finished, to.db);
+    rc = sqlite3_close(to.db);
+    to.db = nullptr;
+    if (rc != SQLITE_OK)
+        return failureOf(rc, nullptr);
+    return std::nullopt;
+}
 
 bool Criterion::matches(const QVariant& value) const {
     if (value.isNull())

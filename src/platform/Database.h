@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct sqlite3;
@@ -20,6 +21,8 @@ class Recordset;
 class Database {
 public:
     static std::unique_ptr<Database> open(const QString& path);
+    // Opens a database file for reading only; a file marked read-only is no failure here.
+    static std::unique_ptr<Database> openReadOnly(const QString& path);
     // Creates a new file from the given SQL statements; fails if the file exists.
     static void create(const QString& path, const QString& sql);
     ~Database();
@@ -31,6 +34,8 @@ public:
     std::unique_ptr<Recordset> openTable(const QString& name);
     QStringList tableNames();
     void execute(const QString& sql);
+    // Every row of a statement's result, its columns in order.
+    std::vector<QVariantList> query(const QString& sql);
 
     sqlite3* handle() const { return db_; }
     // Turns the last SQLite failure into the program's Error.
@@ -41,6 +46,19 @@ private:
     sqlite3* db_;
     QString path_;
 };
+
+// What SQLite and the system reported for a failed call: SQLite's result code, the errno of the system
+// call behind it (0 when there was none) and SQLite's text.
+struct SqliteFailure {
+    int code = 0;
+    int systemErrno = 0;
+    QString message;
+};
+
+// Writes a consistent copy of the database at `source` into the file `target` with SQLite's online
+// backup. The source is opened for reading only and may be open, and written, through other connections:
+// the copy holds every change committed before it was taken. Returns what failed, nothing on success.
+std::optional<SqliteFailure> backupDatabase(const QString& source, const QString& target);
 
 // Search criteria of the editors: a field that contains the text, or equals it, letter case ignored.
 // The text is taken literally (no wildcards).

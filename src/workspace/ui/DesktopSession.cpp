@@ -1,8 +1,11 @@
 #include "workspace/ui/DesktopSession.h"
 
 #include "display_settings/DisplaySettings.h"
+#include "workspace/ui/ExampleSetups.h"
 #include "workspace/ui/frmCalendar.h"
 #include "workspace/ui/menunew.h"
+
+#include <QDialog>
 
 namespace rp {
 
@@ -17,6 +20,13 @@ void DesktopSession::start() {
     controller = std::make_unique<menunew>(program);
     DisplaySettings(program).loadAtStart();
     calendar = std::make_unique<frmCalendar>(program, workspace, *controller);
+    examples = attachExampleSetups(*this);
+    // The report windows are dialogs of the main window, built on first use; deleting them makes the next
+    // opening read the office in use afresh.
+    controller->windows.closeReports = [this] {
+        for (const char* name : {"frmReport", "rptmenu"})
+            delete calendar->findChild<QDialog*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    };
     calendar->show();
     calendar->CustomCalendar();
 }

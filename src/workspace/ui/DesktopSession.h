@@ -7,6 +7,7 @@
 
 namespace rp {
 
+class ExampleSetups;
 class frmCalendar;
 class menunew;
 
@@ -16,13 +17,15 @@ public:
     DesktopSession(Ui& ui, const QString& appFolder);
     ~DesktopSession();
 
-    // Loads the controller and the display settings, shows the main window with the personal calendar.
+    // Loads the controller and the display settings, shows the main window with the personal calendar and
+    // attaches the example set-ups to it.
     void start();
 
     Program program;
     Workspace workspace;
     std::unique_ptr<menunew> controller;
     std::unique_ptr<frmCalendar> calendar;
+    ExampleSetups* examples = nullptr; // belongs to the main window
 };
 
 } // namespace rp

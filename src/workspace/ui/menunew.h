@@ -40,6 +40,8 @@ public:
         std::function<void()> calSettings; // calendar display settings
         // Close the agent and site editors, so that they show the office's data afresh when next opened.
         std::function<void()> closeEditors;
+        // Close the report windows, so that they read the office afresh when next opened.
+        std::function<void()> closeReports;
     } windows;
     RotationSource rotation = randomRotation();
 
