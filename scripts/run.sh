@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds the release configuration and starts the program.
+# Installs what is needed, builds the release configuration of the programs (not the tests: scripts/test.sh
+# builds those) and starts the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup-deps.sh
 cmake --preset release
-cmake --build --preset release
+# The desktop program, its command-line companion and the resources a new program folder is filled from.
+cmake --build --preset release --target rotaplan rotaplan-cli rotaplan_resources
 
 # The program keeps its office in ~/.local/share/Rotaplan, filled from the built resources on first start.
 exec build/release/src/app/rotaplan "$@"

@@ -11,6 +11,11 @@ packages=(
     # tests and benchmark: GoogleTest, Google Benchmark, the sqlite3 tool and pdftotext read what the
     # program wrote, the DejaVu fonts make printed pages the same on every machine
     libgtest-dev libbenchmark-dev sqlite3 poppler-utils fonts-dejavu-core
+    # the icon's PNG sizes drawn from its SVG, and the Debian package (dpkg-shlibdeps, file)
+    librsvg2-bin dpkg-dev file
+    # the programs in a real window (tests/gui): an X server of their own, a session bus, the
+    # accessibility bus and its Python client, X window tools; the desktop files' validators
+    xvfb xauth dbus at-spi2-core python3-pyatspi xdotool x11-utils desktop-file-utils appstream
 )
 
 missing=()

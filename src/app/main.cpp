@@ -14,12 +14,31 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
+
+namespace {
+
+// The program's icon in the sizes bundled with it (PNGs drawn from its SVG by the build).
+QIcon programIcon() {
+    QIcon icon;
+    QDirIterator it(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        icon.addFile(it.next());
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotaplan"));
+    // The desktop matches the windows to the menu entry of this name, and shows the same icon.
+    QApplication::setDesktopFileName(QStringLiteral(ROTAPLAN_APP_ID));
+    QApplication::setWindowIcon(programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString exeDir = QApplication::applicationDirPath();

@@ -50,11 +50,12 @@ QString LocateAppFolder(const QString& executableDir) {
 }
 
 QString LocateResources(const QString& executableDir) {
-    const QStringList candidates{executableDir + QStringLiteral("/resources"),
-                                 executableDir + QStringLiteral("/../resources"),
-                                 executableDir + QStringLiteral("/../../resources"),
-                                 executableDir + QStringLiteral("/../share/rotaplan/resources"),
-                                 QStringLiteral(ROTAPLAN_BUILD_RESOURCES)};
+    // Installed, the resources are in share/rotaplan beside bin/; in a build tree, in resources/ at its top,
+    // two levels above the programs (src/app, src/cli). Only places relative to the executable are tried, so
+    // an installed program never reads the folders of the machine it was built on.
+    const QStringList candidates{
+        executableDir + QStringLiteral("/../share/rotaplan"), executableDir + QStringLiteral("/resources"),
+        executableDir + QStringLiteral("/../resources"), executableDir + QStringLiteral("/../../resources")};
     for (const QString& c : candidates) {
         if (QFileInfo::exists(c + QStringLiteral("/settings/DefaultSettings.dat")))
             return QDir(c).canonicalPath();

@@ -85,5 +85,57 @@ TEST_F(PrepareAppFolderTest, AnExistingFolderWithoutItsOfficeIsReportedNotReseed
     EXPECT_TRUE(QFileInfo::exists(other + QStringLiteral("/floor.mdb")));
 }
 
+// The resources are found from the executable's own folder: share/rotaplan beside bin/ when installed,
+// resources/ at the top of a build tree, and nowhere else.
+class LocateResourcesTest : public ::testing::Test {
+protected:
+    void makeResources(const QString& relative) const {
+        tree.write(relative + QStringLiteral("/settings/DefaultSettings.dat"), "defaults");
+    }
+    QString at(const QString& relative) const { return QDir(tree.file(relative)).canonicalPath(); }
+
+    TestFolder tree{false};
+};
+
+TEST_F(LocateResourcesTest, AnInstalledProgramUsesShareBesideItsBinFolder) {
+    tree.write(QStringLiteral("usr/bin/rotaplan"), "program");
+    makeResources(QStringLiteral("usr/share/rotaplan"));
+    EXPECT_EQ(LocateResources(tree.file(QStringLiteral("usr/bin"))),
+              at(QStringLiteral("usr/share/rotaplan")));
+    // The relative path is resolved, so the folder is the same however the program was started.
+    EXPECT_EQ(LocateResources(tree.file(QStringLiteral("usr/bin/../bin"))),
+              at(QStringLiteral("usr/share/rotaplan")));
+}
+
+TEST_F(LocateResourcesTest, InstalledResourcesComeBeforeAnyOtherFolderBesideTheProgram) {
+    makeResources(QStringLiteral("opt/share/rotaplan"));
+    makeResources(QStringLiteral("opt/bin/resources"));
+    makeResources(QStringLiteral("opt/resources"));
+    EXPECT_EQ(LocateResources(tree.file(QStringLiteral("opt/bin"))),
+              at(QStringLiteral("opt/share/rotaplan")));
+}
+
+TEST_F(LocateResourcesTest, AProgramOfTheBuildTreeUsesTheTreesResources) {
+    makeResources(QStringLiteral("build/resources"));
+    tree.write(QStringLiteral("build/src/app/rotaplan"), "program");
+    tree.write(QStringLiteral("build/src/cli/rotaplan-cli"), "program");
+    EXPECT_EQ(LocateResources(tree.file(QStringLiteral("build/src/app"))),
+              at(QStringLiteral("build/resources")));
+    EXPECT_EQ(LocateResources(tree.file(QStringLiteral("build/src/cli"))),
+              at(QStringLiteral("build/resources")));
+}
+
+TEST_F(LocateResourcesTest, AFolderWithoutTheDefaultSettingsIsNotTaken) {
+    tree.write(QStringLiteral("usr/share/rotaplan/help/Mainhlp.txt"), "help");
+    tree.write(QStringLiteral("usr/bin/rotaplan"), "program");
+    EXPECT_EQ(LocateResources(tree.file(QStringLiteral("usr/bin"))), QString());
+}
+
+TEST_F(LocateResourcesTest, AProgramAwayFromAnyResourcesFindsNone) {
+    // No path of the build machine is tried: this test's own build tree is not found from elsewhere.
+    tree.write(QStringLiteral("elsewhere/bin/rotaplan"), "program");
+    EXPECT_EQ(LocateResources(tree.file(QStringLiteral("elsewhere/bin"))), QString());
+}
+
 } // namespace
 } // namespace rp::test

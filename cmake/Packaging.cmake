@@ -1,0 +1,36 @@
+# Installation (`cmake --install`) and the Debian package (`cpack -G DEB`, see scripts/package.sh).
+#
+#   bin/rotaplan, bin/rotaplan-cli       the programs
+#   share/rotaplan/                      settings, help, Examples, Times: what a new program folder is filled
+#                                        with (resources/CMakeLists.txt)
+#   share/applications/, share/icons/hicolor/, share/metainfo/
+#                                        the menu entry, the icon and the AppStream entry (packaging/)
+#
+# The programs find share/rotaplan relative to their own folder (LocateResources), so the installed tree can
+# be moved to any prefix.
+
+install(TARGETS rotaplan rotaplan-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME rotaplan)
+set(CPACK_PACKAGE_VENDOR "Rotaplan")
+set(CPACK_PACKAGE_CONTACT "Rotaplan developers <developers@rotaplan.example>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.rotaplan.example/")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Monthly floor-duty schedules for sales offices")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Rotaplan builds the monthly floor-duty schedule of an office of sales agents: up to nine sites, duty \
+slots A to H each weekday, agents and two-person teams with their sites, limits, days off and requests. \
+rotaplan-cli generates and checks schedules without windows.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+# rotaplan_<version>_<architecture>.deb; its dependencies are those of the programs' shared libraries
+# (dpkg-shlibdeps, from dpkg-dev).
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The icon theme the icon is installed into; the desktop updates its menus and icon caches through it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme")
+
+include(CPack)

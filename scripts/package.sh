@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the Debian package: a release build of the programs alone (no tests, no benchmark), installed by
+# CPack into /usr, its dependencies read from the shared libraries the programs use (dpkg-shlibdeps).
+#
+#   scripts/package.sh [build-folder]        the build folder is build/package unless given
+#
+# The package is left in the build folder, build/package/rotaplan_<version>_<architecture>.deb; install it
+# with `sudo apt-get install ./build/package/rotaplan_*.deb`.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${1:-build/package}
+
+scripts/setup-deps.sh
+cmake --preset release -B "$build" -DROTAPLAN_BUILD_TESTS=OFF -DROTAPLAN_BUILD_BENCH=OFF
+cmake --build "$build"
+rm -f "$build"/rotaplan_*.deb
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$build"
+
+debs=("$build"/rotaplan_*.deb)
+deb=${debs[0]}
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "$deb" ]; then
+    echo "package.sh: cpack left no single rotaplan_*.deb in $build" >&2
+    exit 1
+fi
+
+# The installed programs find their files beside themselves: no folder of this machine may be written into
+# anything the package installs.
+contents=$(mktemp -d)
+trap 'rm -rf "$contents"' EXIT
+dpkg-deb -x "$deb" "$contents"
+for folder in "$(pwd -P)" "$(cd "$build" && pwd -P)"; do
+    if grep -rlaF "$folder" "$contents"; then
+        echo "package.sh: the files above hold the path $folder" >&2
+        exit 1
+    fi
+done
+
+echo "Depends: $(dpkg-deb -f "$deb" Depends)"
+echo "Package: $deb"
