@@ -8,9 +8,13 @@ packages=(
     # build
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libsqlite3-dev
+    # duties out as iCalendar files, and the chart of the schedule check
+    libical-dev qt6-charts-dev libqt6opengl6-dev
     # tests and benchmark: GoogleTest, Google Benchmark, the sqlite3 tool and pdftotext read what the
     # program wrote, the DejaVu fonts make printed pages the same on every machine
     libgtest-dev libbenchmark-dev sqlite3 poppler-utils fonts-dejavu-core
+    # a second, independent reader of the iCalendar files
+    python3-icalendar
     # the icon's PNG sizes drawn from its SVG, and the Debian package (dpkg-shlibdeps, file)
     librsvg2-bin dpkg-dev file
     # the programs in a real window (tests/gui): an X server of their own, a session bus, the

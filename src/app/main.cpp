@@ -3,6 +3,7 @@
 
 #include "backup/ui/BackupWindows.h"
 #include "editors/ui/EditorWindows.h"
+#include "export/ui/DutyExportCommand.h"
 #include "generator/ui/SettingsDialogs.h"
 #include "help/ui/HelpWindows.h"
 #include "platform/Ui.h"
@@ -67,6 +68,7 @@ int main(int argc, char* argv[]) {
         rp::attachHelpWindows(*session);
         rp::attachReportWindows(*session);
         rp::attachBackupWindows(*session);
+        rp::attachDutyExport(*session);
     });
     splash.show();
     if (!splash.Form_Load())

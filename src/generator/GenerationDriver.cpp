@@ -1,6 +1,7 @@
 #include "generator/GenerationDriver.h"
 
 #include "generator/AutoAssign.h"
+#include "generator/GapFilling.h"
 #include "generator/ManualAssignments.h"
 #include "generator/RuleAssign.h"
 #include "generator/SiteLoader.h"
@@ -117,6 +118,8 @@ private:
 
         for (int s : processingOrder(tables))
             processSite(tables, s, method);
+        if (options_.fillGaps.value_or(ReadFillGaps(program_.paths.AppFolder)))
+            step([&] { summary_.gapsFilled = FillGaps(program_, month.month, month.year); });
 
         state_.CalendarFilePrefix = prefix_;
         linkCheck();

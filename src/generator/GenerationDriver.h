@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace rp {
@@ -16,6 +17,8 @@ struct GenerationOptions {
     RotationSource rotation = randomRotation();
     // Shows calendar 1 in the calendar window once the month is generated; none without a window.
     std::function<void()> showFirstCalendar;
+    // Runs the gap-filling pass after the sites are filled; when not set, settings/FillGaps.dat decides.
+    std::optional<bool> fillGaps;
 };
 
 // What a generation did, for the command-line summary and for tests.
@@ -29,6 +32,7 @@ struct GenerationSummary {
     bool ended = false;               // an error ended the command before the calendars were finished
     bool linkError = false;           // an uneven number of linked sites; the calendars were deleted again
     bool databaseUnavailable = false; // the office database or its Sites table could not be read
+    std::optional<int> gapsFilled;    // slots the gap-filling pass filled, when it ran
 };
 
 // Generates the month of settings/month.dat for every site of the office database in use: deletes the

@@ -1,7 +1,15 @@
 // rotaplan-cli run as a program: arguments, exit status, what it prints and the files it leaves.
 
 #include "OfficeBuilder.h"
+#include "display_settings/DisplaySettings.h"
+#include "model/CalendarFiles.h"
+#include "reports/AssignmentsReport.h"
+#include "reports/DatabaseReports.h"
+#include "workspace/Rendering.h"
 
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -15,6 +23,7 @@ struct CliResult {
     int exitCode = -1;
     QString out;
     QString err;
+    QByteArray bytes; // standard output as written
 };
 
 CliResult runCli(const QStringList& args) {
@@ -29,7 +38,8 @@ CliResult runCli(const QStringList& args) {
     EXPECT_TRUE(p.waitForFinished(120000)) << "rotaplan-cli did not finish";
     CliResult r;
     r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.bytes = p.readAllStandardOutput();
+    r.out = QString::fromUtf8(r.bytes);
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
 }
@@ -171,7 +181,7 @@ TEST(Cli, MessagesArePrintedWithTheirTitle) {
     office.addSite(s);
     office.addAgent(QStringLiteral("AN"));
     const CliResult r = generateIn(office, {QStringLiteral("--rotation-start"), QStringLiteral("1")});
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.exitCode, 1) << "the generation stopped with a message and wrote nothing";
     EXPECT_TRUE(r.err.contains(QStringLiteral("Site Links Error.: Uneven number of linked sites."))) << r.err;
     EXPECT_TRUE(office.generatedFiles().isEmpty());
 }
@@ -198,4 +208,171 @@ TEST(Cli, AFixedRotationStartIsDeterministicWithEitherRoutine) {
         EXPECT_EQ(calendar.size() % 10, 0u);
         EXPECT_EQ(calendar.substr(8, 2), "\r\n");
     }
+}
+
+TEST(Cli, HelpListsEveryCommandAndOption) {
+    const CliResult r = runCli({QStringLiteral("--help")});
+    EXPECT_EQ(r.exitCode, 0);
+    for (const char* word : {"generate", "check", "report agents|sites", "report assignments", "--fill-gaps",
+                             "--ics", "--csv", "--json", "--calendar", "Exit status"})
+        EXPECT_TRUE(r.out.contains(QLatin1String(word))) << word;
+}
+
+TEST(Cli, BadArgumentsGiveTheUsageAndStatusTwo) {
+    OfficeRun office;
+    buildSmallOffice(office);
+    const QString folder = office.folder.path();
+    const QStringList cases[] = {
+        {},
+        {QStringLiteral("bogus")},
+        {QStringLiteral("report")},
+        {QStringLiteral("report"), QStringLiteral("people")},
+        {QStringLiteral("check"), QStringLiteral("--ics"), folder},
+        {QStringLiteral("generate"), QStringLiteral("--json")},
+        {QStringLiteral("generate"), QStringLiteral("--csv")},
+        {QStringLiteral("report"), QStringLiteral("agents"), QStringLiteral("--rotation-start"),
+         QStringLiteral("1")},
+        {QStringLiteral("report"), QStringLiteral("assignments"), QStringLiteral("--calendar"),
+         QStringLiteral("0")},
+        {QStringLiteral("report"), QStringLiteral("assignments"), QStringLiteral("--app-folder"), folder,
+         QStringLiteral("--calendar"), QStringLiteral("2")},
+        {QStringLiteral("check"), QStringLiteral("--app-folder"), folder, QStringLiteral("--rotation-start"),
+         QStringLiteral("9")},
+    };
+    for (const QStringList& args : cases) {
+        const CliResult r = runCli(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString() << "\n" << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("rotaplan-cli: "))) << r.err.toStdString();
+    }
+}
+
+TEST(Cli, AGenerationThatStopsWithAMessageExitsOne) {
+    const struct {
+        const char* name;
+        std::function<void(OfficeRun&)> spoil;
+    } cases[] = {
+        {"month",
+         [](OfficeRun& o) { o.folder.write(QStringLiteral("settings/month.dat"), QByteArray(4, '\0')); }},
+        {"too many agents",
+         [](OfficeRun& o) {
+             for (int i = 0; i < 100; ++i)
+                 o.addAgent(QStringLiteral("Q%1").arg(i));
+         }},
+    };
+    for (const auto& c : cases) {
+        OfficeRun office;
+        buildSmallOffice(office);
+        c.spoil(office);
+        for (const char* command : {"generate", "check"}) {
+            const CliResult r =
+                runCli({QLatin1String(command), QStringLiteral("--app-folder"), office.folder.path()});
+            EXPECT_EQ(r.exitCode, 1) << c.name << " " << command << "\n" << r.err.toStdString();
+            EXPECT_FALSE(r.err.isEmpty()) << c.name;
+            EXPECT_TRUE(office.generatedFiles().isEmpty()) << c.name;
+        }
+    }
+}
+
+TEST(Cli, CheckExitsZeroOnlyWhenEverySlotIsFilled) {
+    const struct {
+        bool full;
+        QStringList extra;
+        int exitCode;
+    } cases[] = {{true, {}, 0},
+                 {false, {}, 1},
+                 {false, {QStringLiteral("--json")}, 1},
+                 {false, {QStringLiteral("--fill-gaps")}, 0}};
+    for (const auto& c : cases) {
+        // Sunday 1st and Saturday 7th; XA may work once, and YB is off on the 7th unless the office is full.
+        OfficeRun office;
+        SiteSetup north;
+        north.am = onDay(1, 1);
+        north.am[6] = 1;
+        north.close = QStringLiteral("8-31");
+        office.addSite(north);
+        AgentSetup xa;
+        xa.initials = QStringLiteral("XA");
+        xa.assigned = QStringLiteral("1");
+        xa.maxTimes = 1;
+        office.addAgent(xa);
+        AgentSetup yb = xa;
+        yb.initials = QStringLiteral("YB");
+        yb.maxTimes.reset();
+        if (!c.full)
+            yb.offAll = QStringLiteral("7");
+        office.addAgent(yb);
+        const CliResult r =
+            runCli(QStringList{QStringLiteral("check"), QStringLiteral("--app-folder"), office.folder.path(),
+                               QStringLiteral("--rotation-start"), QStringLiteral("1")} +
+                   c.extra);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.extra.join(' ').toStdString() << r.err.toStdString();
+        const int unfilled = int(QString::fromStdString(office.calendar(1)).count(QStringLiteral("AGT?")));
+        if (c.extra.contains(QStringLiteral("--json"))) {
+            const QJsonObject json = QJsonDocument::fromJson(r.bytes).object();
+            EXPECT_EQ(json[QStringLiteral("unfilled")].toInt(), unfilled);
+            EXPECT_EQ(json[QStringLiteral("matchable")].toInt(), 1);
+        } else {
+            EXPECT_TRUE(r.out.contains(QStringLiteral("AGT? SLOTS: %1.").arg(unfilled)))
+                << r.out.toStdString();
+        }
+        if (c.extra.contains(QStringLiteral("--fill-gaps"))) {
+            EXPECT_EQ(office.calendar(1), records(QStringLiteral("01A1YB__ 07A7XA__")));
+            EXPECT_TRUE(r.out.contains(QStringLiteral("Gap filling filled 1."))) << r.out.toStdString();
+        }
+    }
+}
+
+TEST(Cli, ReportsAreTheReportBuildersTextsByteForByte) {
+    OfficeRun office;
+    buildBusyOffice(office);
+    const QString folder = office.folder.path();
+    for (const auto& [kind, type] :
+         {std::pair{"agents", report::kAgentReport}, std::pair{"sites", report::kSiteReport}}) {
+        const CliResult r =
+            runCli({QStringLiteral("report"), QLatin1String(kind), QStringLiteral("--app-folder"), folder});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(
+            r.bytes,
+            DatabaseReportText(type, ReadReportBlocks(office.program.paths.DatabasePath, type)).toUtf8())
+            << kind;
+    }
+    // The same generation in this process, with the settings the program reads at start.
+    DisplaySettings(office.program).loadAtStart();
+    office.generate(3);
+    const ScheduleState& s = office.program.schedule;
+    ASSERT_EQ(s.CalendarCount, 2);
+    for (int calendar = 1; calendar <= 2; ++calendar) {
+        const QString text = ReadRecordText(CalendarFilePath(folder, s.CalendarFilePrefix, calendar));
+        const QString expected =
+            BuildAssignmentsReport(s.AgentInitials, s.AgentNames, BuildAgentSummaries(s.AgentInitials, text));
+        const CliResult r =
+            runCli({QStringLiteral("report"), QStringLiteral("assignments"), QStringLiteral("--app-folder"),
+                    folder, QStringLiteral("--rotation-start"), QStringLiteral("3"),
+                    QStringLiteral("--calendar"), QString::number(calendar)});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_FALSE(expected.isEmpty());
+        EXPECT_EQ(r.bytes, expected.toUtf8()) << "calendar " << calendar;
+    }
+}
+
+TEST(Cli, GenerateExportsTheDutiesWhenAsked) {
+    OfficeRun office;
+    buildBusyOffice(office);
+    QTemporaryDir out;
+    const QString ics = out.filePath(QStringLiteral("calendars"));
+    const QString csv = out.filePath(QStringLiteral("duties.csv"));
+    const CliResult r = generateIn(office, {QStringLiteral("--rotation-start"), QStringLiteral("2"),
+                                            QStringLiteral("--ics"), ics, QStringLiteral("--csv"), csv});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList calendars = QDir(ics).entryList({QStringLiteral("*.ics")}, QDir::Files);
+    EXPECT_EQ(calendars, (QStringList{"2023-01-AN.ics", "2023-01-BO.ics", "2023-01-C+D.ics", "2023-01-EF.ics",
+                                      "2023-01-GH.ics"}));
+    int duties = 0;
+    for (int n = 1; n <= 2; ++n) {
+        const QString text = QString::fromStdString(office.calendar(n));
+        duties += int(text.count(QStringLiteral("\r\n")) - text.count(QStringLiteral("AGT?")));
+    }
+    EXPECT_EQ(readFile(csv).count("\r\n"), duties + 1);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Duties exported: %1, in 6 files").arg(duties)))
+        << r.out.toStdString();
 }

@@ -3,14 +3,13 @@
 // its manual requests at all sites, and under the automatic routine, or the rules with once a day on, never
 // a generated duty on a day of one of its own manual requests, at whatever site.
 
-#include "OfficeBuilder.h"
+#include "RandomOffice.h"
 
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <memory>
-#include <random>
 
 using namespace rp;
 using namespace rp::test;
@@ -22,16 +21,6 @@ constexpr int kYear = 2023;
 constexpr int kOffices = 250;
 constexpr int kNoMaximum = 310;
 
-// Draws from a fixed seed; the engine's output is the same everywhere, unlike the standard distributions.
-class Dice {
-public:
-    int operator()(int n) { return int(rng_() % unsigned(n)); }
-    bool chance(int percent) { return (*this)(100) < percent; }
-
-private:
-    std::mt19937 rng_{20230110};
-};
-
 // What the random office asked for, by initials as the generator writes them.
 struct Requests {
     QHash<QString, int> maximum;    // agents with a maximum
@@ -41,83 +30,20 @@ struct Requests {
     int entries = 0;                // agent entries, team copies included
 };
 
-QString siteList(Dice& dice, int siteCount) {
-    QStringList sites;
-    for (int s = 1; s <= siteCount; ++s) {
-        if (dice.chance(60))
-            sites << QString::number(s);
-    }
-    return sites.isEmpty() ? QString::number(1 + dice(siteCount)) : sites.join(QLatin1Char(' '));
-}
-
-// One to four sites, of which 1 and 2 may be linked, and one to eight agents with distinct initials (some
-// of them teams), maxima, days off and up to three manual requests in each of their two lists.
-Requests makeOffice(Dice& dice, OfficeRun& run) {
-    run.execute(QStringLiteral("DELETE FROM Agents; DELETE FROM Sites;"));
-    const int siteCount = 1 + dice(4);
-    const bool linked = siteCount >= 2 && dice.chance(30);
-    for (int s = 1; s <= siteCount; ++s) {
-        SiteSetup site;
-        site.number = s;
-        site.name = QStringLiteral("Site %1").arg(s);
-        for (size_t w = 0; w < 7; ++w) {
-            site.am[w] = dice(3);
-            site.pm[w] = dice(3);
-            site.ev[w] = dice(2);
-        }
-        if (linked && s <= 2) {
-            site.link = QStringLiteral("A");
-            site.am[0] = std::max(site.am[0], 1); // a linked site always has slots, so the pair is complete
-        } else if (dice.chance(30)) {
-            site.close = QString::number(1 + dice(31));
-        }
-        run.addSite(site);
-    }
-
+Requests requestsOf(const RandomOffice& office) {
     Requests requests;
-    const int agents = 1 + dice(8);
-    for (int i = 0; i < agents; ++i) {
-        const QChar first(u'A' + i);
-        const bool team = dice.chance(15);
-        QString initials = first;
-        if (team)
-            initials += QLatin1Char('+') + QChar(u'K' + dice(4));
-        else if (dice.chance(50))
-            initials += QChar(u'K' + dice(4));
-        const QString padded = initials.leftJustified(4, QLatin1Char('_'));
-        requests.entries += team ? 2 : 1;
-
-        AgentSetup a;
-        a.name = QStringLiteral("Agent %1").arg(i + 1);
-        a.initials = initials;
-        a.assigned = siteList(dice, siteCount);
-        if (dice.chance(80)) {
-            a.maxTimes = dice(7);
-            requests.maximum[padded] = *a.maxTimes;
-        }
-        if (dice.chance(30))
-            a.offAll = QString::number(1 + dice(31));
-        QSet<int>& days = requests.days[padded];
-        const std::pair<std::optional<QString>*, std::optional<int>*> lists[] = {{&a.manOn1, &a.manSite1},
-                                                                                 {&a.manOn2, &a.manSite2}};
-        for (const auto& [list, site] : lists) {
-            if (!dice.chance(50))
+    requests.entries = office.entries();
+    for (const RandomAgent& a : office.agents) {
+        if (a.maximum)
+            requests.maximum[a.initials] = *a.maximum;
+        QSet<int>& days = requests.days[a.initials];
+        for (const RandomRequest& r : a.requests) {
+            if (!office.placed(r))
                 continue;
-            QStringList keys;
-            for (int k = 1 + dice(3); k > 0; --k) {
-                const int day = 1 + dice(28);
-                if (days.contains(day))
-                    continue;
-                const char letter = char('A' + dice(8));
-                days.insert(day);
-                keys << QString::number(day) + QLatin1Char(letter);
-                requests.records[tokenOf(kYear, kMonth, day, letter) + padded] += 1;
-                requests.count[padded] += 1;
-            }
-            *list = keys.join(QLatin1Char(' '));
-            *site = 1 + dice(siteCount);
+            days.insert(r.day);
+            requests.records[office.token(r.day, r.letter) + a.initials] += 1;
+            requests.count[a.initials] += 1;
         }
-        run.addAgent(a);
     }
     return requests;
 }
@@ -191,7 +117,7 @@ TEST(ManualRequests, RandomOfficesKeepTheMaximumLessAllRequestsAndTheRequestedDa
     OfficeRun& run = *folder;
     int generated = 0;
     for (int office = 1; office <= kOffices; ++office) {
-        const Requests requests = makeOffice(dice, run);
+        const Requests requests = requestsOf(makeRandomOffice(dice, run));
         for (const bool automatic : {true, false}) {
             SCOPED_TRACE("office " + std::to_string(office) + (automatic ? ", automatic" : ", rules"));
             TuneSettings rules;

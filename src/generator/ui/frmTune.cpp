@@ -1,15 +1,18 @@
 #include "generator/ui/frmTune.h"
 
+#include "generator/GapFilling.h"
 #include "model/EngineSettings.h"
 #include "model/Program.h"
 #include "platform/Error.h"
 #include "platform/ErrorReport.h"
+#include "platform/Files.h"
 #include "platform/Text.h"
 #include "platform/Ui.h"
 #include "platform/qt/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,12 +21,15 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 namespace rp {
 
 namespace {
 
 constexpr int kWidth = twips(6000);
+constexpr int kFillGapsBelowButtons = twips(540);
 
 bool isListDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('2');
@@ -129,6 +135,13 @@ frmTune::frmTune(Program& program, QWidget* parent) : QDialog(parent), program_(
     cmdTuneOK = button(QStringLiteral("cmdTuneOK"), QStringLiteral("&OK"), 600);
     cmdTuneCancel = button(QStringLiteral("cmdTuneCancel"), QStringLiteral("&Cancel"), 2400);
     cmdTuneHelp = button(QStringLiteral("cmdTuneHelp"), QStringLiteral("&Help"), 4200);
+    chkFillGaps =
+        new QCheckBox(QStringLiteral("Fill &Gaps: give 'AGT?' slots to free agents afterwards"), this);
+    chkFillGaps->setObjectName(QStringLiteral("chkFillGaps"));
+    chkFillGaps->setToolTip(
+        QStringLiteral("After generating, moves generated duties (never manual requests) so "
+                       "that agents who are free take slots left unfilled."));
+    chkFillGaps->setGeometry(twips(240), kTallButtonTop + kFillGapsBelowButtons, twips(5520), twips(315));
 
     for (QComboBox* list : {cbobfr, cboAftr}) {
         list->lineEdit()->installEventFilter(this);
@@ -170,11 +183,13 @@ void frmTune::showFrames(bool shown) {
     const int top = shown ? kTallButtonTop : kShortButtonTop;
     for (QPushButton* b : {cmdTuneOK, cmdTuneCancel, cmdTuneHelp})
         b->move(b->x(), top);
+    chkFillGaps->move(chkFillGaps->x(), top + kFillGapsBelowButtons);
     setFixedSize(kWidth, shown ? kTallHeight : kShortHeight);
 }
 
 void frmTune::Form_Load() {
     showTuneFile();
+    chkFillGaps->setChecked(ReadFillGaps(program_.paths.AppFolder));
     const bool automatic = ReadAutoTune(program_.paths.AppFolder) == QLatin1String("1");
     chkAutomatic->setChecked(automatic);
     showFrames(!automatic);
@@ -235,11 +250,31 @@ void frmTune::cmdTuneOK_Click() {
     t.onceWeekday = checkValue(chkSame);
     t.method1 = optionValue(Option1);
     t.method2 = optionValue(Option2);
+    // The three files are one setting: when one cannot be written, those written before it get their old
+    // content back, so that the next generation does not run on half the new choices.
+    const QString& folder = program_.paths.AppFolder;
+    const QStringList paths{program_.paths.TuneFilePath, AutoTuneFilePath(folder), FillGapsFilePath(folder)};
+    std::vector<std::optional<QByteArray>> before;
+    for (const QString& path : paths)
+        before.push_back(readBinaryFile(path));
+    size_t written = 0;
     try {
-        WriteTuneFile(program_.paths.TuneFilePath, t);
-        WriteAutoTune(program_.paths.AppFolder,
-                      chkAutomatic->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        WriteTuneFile(paths[0], t);
+        ++written;
+        WriteAutoTune(folder, chkAutomatic->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        ++written;
+        WriteFillGaps(folder, chkFillGaps->isChecked());
     } catch (const Error& e) {
+        for (size_t i = 0; i < written; ++i) {
+            try {
+                if (before[i])
+                    writeBinaryFileAtomic(paths[qsizetype(i)], *before[i]);
+                else
+                    QFile::remove(paths[qsizetype(i)]);
+            } catch (const Error&) {
+                // The message below is the one to show; the file keeps its new content.
+            }
+        }
         program_.ui.message(ErrorReportText(e), QStringLiteral("frmTune.cmdTuneOK"), Icon::Critical);
         return;
     }
@@ -248,6 +283,7 @@ void frmTune::cmdTuneOK_Click() {
 
 void frmTune::cmdTuneCancel_Click() {
     showTuneFile();
+    chkFillGaps->setChecked(ReadFillGaps(program_.paths.AppFolder));
     QDialog::reject();
 }
 

@@ -39,6 +39,8 @@ public:
     QPushButton* cmdTuneOK;
     QPushButton* cmdTuneCancel;
     QPushButton* cmdTuneHelp;
+    // Gap filling after each generation (settings/FillGaps.dat), below the buttons in either height.
+    QCheckBox* chkFillGaps;
 
     // Heights of the dialog and tops of its buttons, in pixels, with the rule frames shown and hidden.
     static constexpr int kTallHeight = twips(4740);

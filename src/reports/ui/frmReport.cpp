@@ -1,16 +1,19 @@
 #include "reports/ui/frmReport.h"
 
+#include "check/ScheduleCheck.h"
 #include "model/Program.h"
 #include "platform/ErrorReport.h"
 #include "platform/Ui.h"
 #include "platform/qt/QtReportPrinter.h"
 #include "reports/AssignmentsReport.h"
+#include "reports/ui/CheckPage.h"
 #include "workspace/Workspace.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace rp {
@@ -20,7 +23,12 @@ frmReport::frmReport(Program& program, Workspace& workspace, QWidget* parent)
     setObjectName(QStringLiteral("frmReport"));
     setWindowTitle(QStringLiteral("REPORT OF ASSIGNMENTS BY AGENT"));
     setModal(true);
-    txtReport = NewReportBox(this);
+    tabReport = new QTabWidget(this);
+    tabReport->setObjectName(QStringLiteral("tabReport"));
+    txtReport = NewReportBox(tabReport);
+    pageCheck = new CheckPage(tabReport);
+    tabReport->addTab(txtReport, QStringLiteral("&Report"));
+    tabReport->addTab(pageCheck, QStringLiteral("Chec&k"));
     cmdRptPrint = NewReportButton(this, QStringLiteral("cmdRptPrint"), QStringLiteral("Print"));
     cmdRptReturn = NewReportButton(this, QStringLiteral("cmdRptReturn"), QStringLiteral("Close"));
     Label1 = new QLabel(
@@ -33,7 +41,7 @@ frmReport::frmReport(Program& program, Workspace& workspace, QWidget* parent)
     buttons->addWidget(cmdRptPrint);
     buttons->addWidget(cmdRptReturn);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtReport);
+    layout->addWidget(tabReport);
     layout->addLayout(buttons);
     resize(760, 520);
 
@@ -43,6 +51,14 @@ frmReport::frmReport(Program& program, Workspace& workspace, QWidget* parent)
 }
 
 void frmReport::Form_Activate() {
+    tabReport->setCurrentIndex(0);
+    if (ws_.state.IsSavedSchedule) {
+        pageCheck->showCheck(
+            {std::nullopt,
+             QStringLiteral("The check is made for a generated schedule; a saved one is shown.")});
+    } else {
+        pageCheck->showCheck(CheckSchedule(program_));
+    }
     if (ws_.state.IsSavedSchedule || !ws_.ReportText.isEmpty()) {
         SetReportBoxText(txtReport, ws_.ReportText);
         return;

@@ -7,9 +7,11 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTabWidget;
 
 namespace rp {
 
+class CheckPage;
 struct Program;
 struct Workspace;
 
@@ -21,13 +23,15 @@ class frmReport : public QDialog {
 public:
     frmReport(Program& program, Workspace& workspace, QWidget* parent = nullptr);
 
+    QTabWidget* tabReport; // the report, and the "Check" page of the month last generated
     QPlainTextEdit* txtReport;
+    CheckPage* pageCheck;
     QPushButton* cmdRptPrint;
     QPushButton* cmdRptReturn;
     QLabel* Label1;
 
     // On each opening: a saved schedule shows its stored report (ReportText); otherwise ReportText when
-    // there is one, else the report built from the shown site.
+    // there is one, else the report built from the shown site. The check is made afresh.
     void Form_Activate();
     void cmdRptPrint_Click();
     void cmdRptReturn_Click();

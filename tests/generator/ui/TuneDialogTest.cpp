@@ -3,6 +3,7 @@
 // short files.
 
 #include "SettingsSession.h"
+#include "generator/GapFilling.h"
 #include "generator/ui/frmTune.h"
 
 #include <QCheckBox>
@@ -250,4 +251,34 @@ TEST_F(TuneDialog, HelpShowsTheTuningHelpText) {
         d.cmdTuneCancel->click();
     });
     EXPECT_EQ(shown, folder.file(QStringLiteral("help/tunehlp.txt")));
+}
+
+TEST_F(TuneDialog, TheGapFillingBoxLivesInItsOwnFileAndStaysInSightAtEitherHeight) {
+    setAutoTune("0\r\n");
+    openTune([](frmTune& d) {
+        EXPECT_FALSE(d.chkFillGaps->isChecked()) << "off without its file";
+        EXPECT_EQ(d.height(), frmTune::kTallHeight);
+        EXPECT_FALSE(d.chkFillGaps->isHidden());
+        EXPECT_GT(d.chkFillGaps->y(), d.cmdTuneOK->geometry().bottom());
+        EXPECT_LE(d.chkFillGaps->geometry().bottom(), d.height());
+        d.chkFillGaps->click();
+        d.cmdTuneOK->click();
+    });
+    EXPECT_EQ(settingsFile(QStringLiteral("FillGaps.dat")), QByteArray("1\r\n"));
+    click("cmdGenerate");
+    EXPECT_TRUE(GapsFilledIn(session->program.schedule.RulesText).has_value())
+        << session->program.schedule.RulesText.toStdString();
+
+    // Short, cleared and cancelled: the file stays, and the box shows it again.
+    openTune([](frmTune& d) {
+        EXPECT_TRUE(d.chkFillGaps->isChecked());
+        d.chkAutomatic->click();
+        EXPECT_EQ(d.height(), frmTune::kShortHeight);
+        EXPECT_GT(d.chkFillGaps->y(), d.cmdTuneOK->geometry().bottom());
+        EXPECT_LE(d.chkFillGaps->geometry().bottom(), d.height());
+        d.chkFillGaps->click();
+        d.cmdTuneCancel->click();
+        EXPECT_TRUE(d.chkFillGaps->isChecked());
+    });
+    EXPECT_EQ(settingsFile(QStringLiteral("FillGaps.dat")), QByteArray("1\r\n"));
 }

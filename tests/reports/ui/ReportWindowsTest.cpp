@@ -4,17 +4,27 @@
 
 #include "RecordingPrinter.h"
 #include "SessionFixture.h"
+#include "check/CheckReport.h"
+#include "check/ScheduleCheck.h"
 #include "platform/Database.h"
 #include "platform/ErrorReport.h"
 #include "platform/qt/QtReportPrinter.h"
 #include "reports/AssignmentsReport.h"
+#include "reports/ui/CheckPage.h"
 #include "reports/ui/frmReport.h"
 #include "reports/ui/rptmenu.h"
 #include "workspace/ui/frmComments.h"
 
 #include <QAction>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScatterSeries>
+#include <QTabWidget>
 
 using namespace rp;
 using namespace rp::test;
@@ -246,4 +256,60 @@ TEST_F(ReportTest, EachReportPrintsToPdf) {
     EXPECT_TRUE(text.contains(s.SiteHeading.trimmed()));
     EXPECT_TRUE(text.contains(s.AgentNames[0].trimmed()));
     EXPECT_TRUE(text.contains(QStringLiteral("Call O'Brien")));
+}
+
+TEST_F(ReportTest, TheCheckPageShowsTheFiguresTheChartAndWhoCouldTakeEachGap) {
+    open();
+    // Strict rules leave slots open.
+    TuneSettings rules;
+    rules.onceDay = 1;
+    rules.onceWeek = 1;
+    rules.daysAfter = 2;
+    WriteTuneFile(session->program.paths.TuneFilePath, rules);
+    WriteAutoTune(folder.path(), QStringLiteral("0"));
+    click("cmdGenerate");
+    const ScheduleCheckRun run = CheckSchedule(session->program);
+    ASSERT_TRUE(run.check) << run.problem.toStdString();
+    const ScheduleCheck& c = *run.check;
+    ASSERT_GT(c.unfilled, 0);
+
+    click("cmdReport");
+    frmReport& d = assignments();
+    auto* tabs = d.findChild<QTabWidget*>(QStringLiteral("tabReport"));
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->currentWidget(), d.txtReport) << "each opening starts on the report";
+    QTest::keyClick(&d, Qt::Key_K, Qt::AltModifier);
+    ASSERT_EQ(tabs->currentWidget(), d.pageCheck);
+    EXPECT_EQ(d.pageCheck->txtCheck->toPlainText(), ScheduleCheckText(c));
+
+    QChart* chart = d.findChild<QChartView*>(QStringLiteral("chartDuties"))->chart();
+    ASSERT_EQ(chart->series().size(), 2);
+    auto* bars = qobject_cast<QBarSeries*>(chart->series()[0]);
+    ASSERT_NE(bars, nullptr);
+    QBarSet* duties = bars->barSets().value(0);
+    ASSERT_NE(duties, nullptr);
+    ASSERT_EQ(duties->count(), int(c.agents.size()));
+    int marked = 0;
+    for (size_t i = 0; i < c.agents.size(); ++i) {
+        EXPECT_EQ(duties->at(int(i)), c.agents[i].duties) << c.agents[i].initials.toStdString();
+        marked += c.agents[i].maximum < 310;
+    }
+    auto* maxima = qobject_cast<QScatterSeries*>(chart->series()[1]);
+    ASSERT_NE(maxima, nullptr);
+    EXPECT_EQ(maxima->count(), marked);
+
+    auto* gaps = d.findChild<QListWidget*>(QStringLiteral("lstGaps"));
+    ASSERT_EQ(gaps->count(), c.unfilled);
+    EXPECT_TRUE(gaps->item(0)->text().startsWith(CheckDateText(c.gaps[0].date)))
+        << gaps->item(0)->text().toStdString();
+    clickButton(d, "cmdRptReturn");
+
+    // A saved schedule has no check of its own.
+    session->workspace.state.IsSavedSchedule = true;
+    click("cmdReport");
+    EXPECT_TRUE(d.pageCheck->txtCheck->toPlainText().contains(QStringLiteral("saved")))
+        << "why there is no check";
+    EXPECT_EQ(d.pageCheck->lstGaps->count(), 0);
+    clickButton(d, "cmdRptReturn");
+    EXPECT_TRUE(ui.messages().empty());
 }

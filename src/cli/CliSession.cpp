@@ -1,0 +1,72 @@
+#include "cli/CliSession.h"
+
+#include "display_settings/DisplaySettings.h"
+#include "generator/AgentLoader.h"
+#include "model/EngineSettings.h"
+#include "model/Tokens.h"
+#include "workspace/ProgramFolder.h"
+
+#include <QFileInfo>
+
+namespace rp {
+
+CliSession::CliSession(const CliArguments& arguments, const QString& executableDir, FILE* out, FILE* err)
+    : arguments_(arguments), executableDir_(executableDir), out_(out), err_(err), ui_(err) {}
+
+void CliSession::complain(const QString& text) const {
+    std::fprintf(err_, "rotaplan-cli: %s\n", qUtf8Printable(text));
+}
+
+std::optional<int> CliSession::open() {
+    QString folder = arguments_.appFolder;
+    if (folder.isEmpty()) {
+        folder = LocateAppFolder(executableDir_);
+        if (!PrepareAppFolder(folder, LocateResources(executableDir_), !QFileInfo::exists(folder))) {
+            complain(QStringLiteral("the program folder %1 cannot be created.").arg(folder));
+            return kExitFailure;
+        }
+    } else if (!QFileInfo(folder).isDir()) {
+        complain(QStringLiteral("%1 is not a folder.").arg(folder));
+        return kExitUsage;
+    }
+    program_ = std::make_unique<Program>(ui_, QFileInfo(folder).absoluteFilePath());
+    DisplaySettings(*program_).loadAtStart();
+    const MonthSetting month = ReadMonthFile(program_->paths.MonthFilePath);
+    program_->schedule.SchedMonth = QString::number(month.month);
+    program_->schedule.SchedYear = QString::number(month.year);
+    return std::nullopt;
+}
+
+std::optional<int> CliSession::generate() {
+    GenerationOptions options;
+    if (arguments_.rotationStart) {
+        const int g = *arguments_.rotationStart;
+        const std::optional<int> entries = CountAgentEntries(program_->paths.DatabasePath);
+        if (entries && *entries <= kMaxAgents && g > *entries) {
+            complain(
+                QStringLiteral("--rotation-start %1 is outside 1 to %2, the number of agent entries (team "
+                               "copies included) of %3.")
+                    .arg(g)
+                    .arg(*entries)
+                    .arg(program_->paths.DatabasePath));
+            return kExitUsage;
+        }
+        options.rotation = [g](int) { return g; };
+    }
+    if (arguments_.fillGaps)
+        options.fillGaps = true;
+    try {
+        summary_ = Generate(*program_, options);
+        generated_ = true;
+    } catch (const ProgramEnded&) {
+        complain(QStringLiteral("the office database cannot be accessed."));
+        return kExitFailure;
+    }
+    if (summary_.databaseUnavailable)
+        return kExitFailure;
+    if (summary_.ended || summary_.linkError)
+        return kExitIncomplete;
+    return std::nullopt;
+}
+
+} // namespace rp
