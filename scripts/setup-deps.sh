@@ -20,6 +20,8 @@ packages=(
     # the programs in a real window (tests/gui): an X server of their own, a session bus, the
     # accessibility bus and its Python client, X window tools; the desktop files' validators
     xvfb xauth dbus at-spi2-core python3-pyatspi xdotool x11-utils desktop-file-utils appstream
+    # the fuzz targets (scripts/fuzz.sh): clang, and its runtime libraries, which hold libFuzzer
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -11,9 +11,10 @@ namespace {
 
 constexpr QChar kBlank = QLatin1Char(' ');
 constexpr QChar kDash = QLatin1Char('-');
-// Ranges longer than this are cut: no list of days or sites has more numbers, and a damaged field such
-// as "1-999999999" must not exhaust memory.
-constexpr qint64 kMaxRangeLength = 10000;
+// A range ends at most this far after its first number: no range of days or sites can mean more numbers
+// (0 to 31), and a damaged field such as "1-999999999", or a few long ranges, must exhaust neither memory
+// nor the time of the generation, which turns every number into keys for up to eight letters.
+constexpr qint64 kMaxRangeLength = 31;
 
 bool isSlotLetter(QChar c) {
     return c >= QLatin1Char('A') && c <= QLatin1Char('H');

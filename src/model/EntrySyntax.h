@@ -13,7 +13,7 @@ class Ui;
 QString CanonicaliseDateList(const QString& text);
 
 // Replaces every range "low-high" by the numbers low..high separated by blanks (nothing when low > high).
-// A part that is not all digits counts as 0.
+// A part that is not all digits counts as 0; a range ends at most 31 after its low number.
 QString ExpandDateRanges(const QString& text);
 
 // Day-slot keys of an expanded list for the given letters: for each letter, for each number, the number

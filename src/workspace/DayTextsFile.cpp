@@ -13,8 +13,13 @@ constexpr qint64 kMaxDays = 42;
 
 QString DayTextLines(const QStringList& texts) {
     QString out;
-    for (const QString& t : texts)
-        out += t + QLatin1Char('~') + kCrLf;
+    for (const QString& t : texts) {
+        // A line holding "~" ends a text when it is read, so only the text's last line may keep one.
+        QStringList lines = QString(t).replace(kCrLf, QStringLiteral("\n")).split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+            lines[i].replace(QLatin1Char('~'), QLatin1Char('-'));
+        out += lines.join(kCrLf) + QLatin1Char('~') + kCrLf;
+    }
     return out;
 }
 

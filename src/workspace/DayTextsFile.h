@@ -26,10 +26,12 @@ struct DayTextsFile {
 // a line 1 or 2 that is no number (13), a range that is no shown month (9), or a file that ends before
 // its last text (62, with the texts read so far).
 DayTextsFile ReadPersonalMonthFile(const QString& path);
-// Writes it atomically with CR LF line ends. A text read back is exactly the text written.
+// Writes it atomically with CR LF line ends. A text read back is the text written, as DayTextLines
+// writes it.
 void WritePersonalMonthFile(const QString& path, const DayTextsFile& file);
 
-// Serialises day texts: each text, "~", CR LF.
+// Serialises day texts: each text, "~", CR LF. Every line break of a text is written as CR LF, and a "~"
+// on a line before a text's last one is written as "-", since that line would end the text early.
 QString DayTextLines(const QStringList& texts);
 // Collects day texts from lines, starting at a line index; stops early at the end of the lines.
 QStringList ReadDayTexts(const QStringList& lines, qsizetype from, qsizetype count);

@@ -151,8 +151,22 @@ QString SavedCalendarText(const SavedSchedule& s) {
 void WriteSavedSchedule(const QString& calendarPath, const QString& reportPath, const SavedSchedule& schedule,
                         const QString& reportText) {
     QDir().mkpath(QFileInfo(calendarPath).absolutePath());
+    const std::optional<QByteArray> before = readBinaryFile(calendarPath);
     writeTextFileAtomic(calendarPath, SavedCalendarText(schedule));
-    writeTextFileAtomic(reportPath, reportText + kCrLf);
+    try {
+        writeTextFileAtomic(reportPath, reportText + kCrLf);
+    } catch (const Error&) {
+        // The calendar goes back as it was, so that a failed save leaves the saved schedule whole.
+        try {
+            if (before)
+                writeBinaryFileAtomic(calendarPath, *before);
+            else
+                QFile::remove(calendarPath);
+        } catch (const Error&) {
+            // The failure reported is the one of the report.
+        }
+        throw;
+    }
 }
 
 std::optional<SavedSchedule> ReadSavedCalendar(const QString& path, QChar siteDigit) {

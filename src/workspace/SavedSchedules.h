@@ -52,6 +52,8 @@ struct SavedSchedule {
 // The calendar file's text. Line breaks in the heading and the rules become blanks, so that the header
 // keeps its seven lines; a "~" in a day text becomes "-", so that it cannot end the day early.
 QString SavedCalendarText(const SavedSchedule& schedule);
+// Writes the calendar file, then the report file (Error thrown); when the report cannot be written the
+// calendar file is put back as it was.
 void WriteSavedSchedule(const QString& calendarPath, const QString& reportPath, const SavedSchedule& schedule,
                         const QString& reportText);
 
