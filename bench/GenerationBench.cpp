@@ -1,5 +1,6 @@
 // Whole generations in process: the largest office the program allows (9 sites with every slot A-H on
-// every day of a 31-day month, 99 agents) with each method, and each example office.
+// every day of a 31-day month, 99 agents) with each method, offices of 1, 3 and 9 sites with 10 to 99
+// agents, and each example office.
 
 #include "ScriptedUi.h"
 #include "display_settings/DisplaySettings.h"
@@ -43,12 +44,14 @@ private:
     QTemporaryDir dir_;
 };
 
-void buildLargestOffice(const QString& path) {
+// An office of the given size: every slot A-H open on every day at each site, each agent allowed at every
+// site with a day off and a morning off of its own.
+void buildOffice(const QString& path, int sites, int agents) {
     CreateOfficeDatabase(path);
     auto db = Database::open(path);
     db->execute(QStringLiteral("BEGIN"));
     QString sql;
-    for (int s = 1; s <= 9; ++s) {
+    for (int s = 1; s <= sites; ++s) {
         QString counts;
         for (int w = 1; w <= 7; ++w)
             counts += QStringLiteral(",2");
@@ -58,13 +61,14 @@ void buildLargestOffice(const QString& path) {
             counts += QStringLiteral(",2");
         sql += QStringLiteral("INSERT INTO Sites VALUES (%1,'Site %1'%2,NULL,NULL);").arg(s).arg(counts);
     }
-    for (int a = 1; a <= 99; ++a) {
+    for (int a = 1; a <= agents; ++a) {
         const QString off = QString::number(a % 28 + 1);
         sql += QStringLiteral("INSERT INTO Agents (fdName,fdInitial,fdAssigned,fdOffAll,fdOffAM) "
-                              "VALUES ('Agent %1','A%1','1-9','%2','%3');")
+                              "VALUES ('Agent %1','A%1','1-%4','%2','%3');")
                    .arg(a)
                    .arg(off)
-                   .arg((a + 7) % 28 + 1);
+                   .arg((a + 7) % 28 + 1)
+                   .arg(sites);
     }
     db->execute(sql);
     db->execute(QStringLiteral("COMMIT"));
@@ -86,9 +90,17 @@ void runGenerations(benchmark::State& state, const BenchFolder& folder) {
     state.counters["messages"] = double(ui.messages().size());
 }
 
+// The largest office the program allows: 9 sites, 99 agents.
 void BM_LargestOffice(benchmark::State& state, Method method) {
     BenchFolder folder(method);
-    buildLargestOffice(folder.office());
+    buildOffice(folder.office(), 9, 99);
+    runGenerations(state, folder);
+}
+
+// How the time grows with the office: range(0) sites, range(1) agents.
+void BM_OfficeSize(benchmark::State& state, Method method) {
+    BenchFolder folder(method);
+    buildOffice(folder.office(), int(state.range(0)), int(state.range(1)));
     runGenerations(state, folder);
 }
 
@@ -108,6 +120,14 @@ void BM_Example(benchmark::State& state, const char* name) {
 BENCHMARK_CAPTURE(BM_LargestOffice, automatic, Method::Automatic)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LargestOffice, method1, Method::Rules1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LargestOffice, method2, Method::Rules2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OfficeSize, automatic, Method::Automatic)
+    ->ArgsProduct({{1, 3, 9}, {10, 25, 50, 99}})
+    ->ArgNames({"sites", "agents"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OfficeSize, method2, Method::Rules2)
+    ->ArgsProduct({{1, 3, 9}, {10, 25, 50, 99}})
+    ->ArgNames({"sites", "agents"})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Example, OneOffice, "OneOffice")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Example, TwoOfficeA, "TwoOfficeA")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Example, TwoOfficeB, "TwoOfficeB")->Unit(benchmark::kMillisecond);

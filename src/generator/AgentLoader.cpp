@@ -35,9 +35,9 @@ AgentLoad LoadAgents(Program& program, GenerationTables& tables) {
     ScheduleState& state = program.schedule;
     tables.resizeAgents(0);
     state.AgentCount = 0;
-    std::unique_ptr<Recordset> rs;
+    Recordset* rs = nullptr;
     try {
-        rs = tables.office(program.paths.DatabasePath).openTable(QStringLiteral("agents"));
+        rs = &tables.agentsTable(program.paths.DatabasePath);
     } catch (const Error& e) {
         if (e.number == err::CannotAccessDatabase)
             ShowDatabaseAccessMessage(ui, program.paths.DatabasePath);

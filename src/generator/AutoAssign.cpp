@@ -51,12 +51,14 @@ public:
     AutoFill(Program& program, GenerationTables& tables, int site)
         : program_(program), t_(tables), month_(tables.month), s_(site), site_(tables.sites[size_t(site)]),
           n_(tables.agentCount()), excluded_(size_t(n_), false), allowed_(size_t(n_), false),
-          stores_(size_t(n_)) {
+          owner_(size_t(n_)), stores_(size_t(n_)) {
         result_.setMonth(&month_);
     }
 
     SiteResult run() {
         result_.appendRecords(site_.manual);
+        for (int a = 0; a < n_; ++a)
+            owner_[size_t(a)] = result_.owner(t_.initials[a]);
         for (auto& w : t_.availWork)
             w.reset();
         for (int a = 0; a < n_; ++a)
@@ -125,7 +127,7 @@ private:
     }
 
     void give(int a, int i) {
-        result_.append(month_.token(i) + t_.initials[a]);
+        result_.appendFor(owner_[size_t(a)], month_.token(i) + t_.initials[a]);
         removeIndex(site_.open, i);
         TokenSet& work = t_.availWork[size_t(a)];
         if (work.none())
@@ -139,7 +141,7 @@ private:
     // Takes every day on which the agent already has a record at this site, or a manual record at any
     // site, out of its availability, its work copy and its stores: at most one slot a day.
     void sameDayCleanUp(int a) {
-        const TokenSet keep = ~(result_.takenDays(t_.initials[a]) | t_.manualDays[size_t(a)]);
+        const TokenSet keep = ~(result_.takenDays(owner_[size_t(a)]) | t_.manualDays[size_t(a)]);
         t_.avail[size_t(a)] &= keep;
         t_.availWork[size_t(a)] &= keep;
         for (TokenSet& st : stores_[size_t(a)].set)
@@ -151,38 +153,60 @@ private:
         stores_[size_t(a)].set[store] |= t_.availWork[size_t(a)] & mask;
     }
 
-    void spread(int a, int day, QChar weekday, unsigned parts) {
-        const bool knownWeekday = weekday.digitValue() >= 1 && weekday.digitValue() <= 7;
-        if ((parts & PartWeek) && knownWeekday) {
-            const int weekStart = day - (weekday.digitValue() - 1);
+    // The tokens each part of the spreading takes around one record's day (part bit k is store k).
+    std::array<TokenSet, StoreCount> spreadMasks(int day, QChar weekday) const {
+        std::array<TokenSet, StoreCount> m{};
+        const int w = MonthTokens::weekdayNumber(weekday);
+        if (w >= 1 && w <= 7) {
+            const int weekStart = day - (w - 1);
             for (int d = weekStart; d < weekStart + 7; ++d) {
                 if (d != day && d >= 1 && d <= 31)
-                    takeInto(a, month_.dayMask(d), Week);
+                    m[Week] |= month_.dayMask(d);
             }
+            m[SameWeekday] = month_.weekdayMask(weekday);
         }
-        if ((parts & PartSameWeekday) && knownWeekday)
-            takeInto(a, month_.weekdayMask(weekday), SameWeekday);
-        if (parts & PartMinus1)
-            takeInto(a, month_.dayMask(day - 1), DayMinus1);
-        if (parts & PartMinus2)
-            takeInto(a, month_.dayMask(day - 2), DayMinus2);
-        if (parts & PartPlus1)
-            takeInto(a, month_.dayMask(day + 1), DayPlus1);
-        if (parts & PartPlus2)
-            takeInto(a, month_.dayMask(day + 2), DayPlus2);
+        m[DayMinus1] = month_.dayMask(day - 1);
+        m[DayMinus2] = month_.dayMask(day - 2);
+        m[DayPlus1] = month_.dayMask(day + 1);
+        m[DayPlus2] = month_.dayMask(day + 2);
+        return m;
     }
 
+    void spread(int a, int day, QChar weekday, unsigned parts) { apply(a, spreadMasks(day, weekday), parts); }
+
+    void apply(int a, const std::array<TokenSet, StoreCount>& masks, unsigned parts) {
+        for (int st = 0; st < StoreCount; ++st) {
+            if (parts & (1u << st))
+                takeInto(a, masks[size_t(st)], Store(st));
+        }
+    }
+
+    // Spreads again around every record of the agent at this site. Each part takes the same tokens whether
+    // applied record by record or all at once (the work copy it stores from does not change meanwhile), so
+    // the masks of each owner's records are gathered once and grown as records are added.
     void relax(int a, const Relaxation& step) {
         for (int st = 0; st < StoreCount; ++st) {
             if (step.restore & (1u << st))
                 t_.avail[size_t(a)] |= stores_[size_t(a)].set[size_t(st)];
         }
-        if (step.respread) {
-            for (const SiteResult::Own& own : result_.own(t_.initials[a])) {
-                if (own.day > 0)
-                    spread(a, own.day, own.weekday, step.respread);
-            }
+        if (step.respread)
+            apply(a, gatheredMasks(owner_[size_t(a)]), step.respread);
+    }
+
+    const std::array<TokenSet, StoreCount>& gatheredMasks(int owner) {
+        if (size_t(owner) >= gathered_.size())
+            gathered_.resize(size_t(owner) + 1);
+        Gathered& g = gathered_[size_t(owner)];
+        const std::vector<SiteResult::Own>& own = result_.own(owner);
+        for (; g.folded < own.size(); ++g.folded) {
+            const SiteResult::Own& o = own[g.folded];
+            if (o.day <= 0)
+                continue;
+            const std::array<TokenSet, StoreCount> m = spreadMasks(o.day, o.weekday);
+            for (size_t st = 0; st < m.size(); ++st)
+                g.masks[st] |= m[st];
         }
+        return g.masks;
     }
 
     bool allExcluded() const {
@@ -211,7 +235,13 @@ private:
     int n_;
     std::vector<bool> excluded_;
     std::vector<bool> allowed_; // allowed sites hold this site (fixed once the link adjustment is done)
+    std::vector<int> owner_;    // each agent's owner number in the result (by its initials)
     std::vector<Stores> stores_;
+    struct Gathered {
+        std::array<TokenSet, StoreCount> masks{};
+        size_t folded = 0; // records of the owner folded into the masks so far
+    };
+    std::vector<Gathered> gathered_; // by owner
     SiteResult result_;
 };
 

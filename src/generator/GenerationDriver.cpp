@@ -71,7 +71,6 @@ private:
         state_.LetterYes = program_.display.m_LetterYes;
         state_.LetterNo = program_.display.m_LetterNo;
         state_.LetterAgt = program_.display.m_LetterAgt;
-        const QString method = tune_.methodText();
         if (!month.valid()) {
             ui_.setBusy(false);
             ui_.message(
@@ -116,8 +115,12 @@ private:
         step([&] { BuildManualLists(program_, tables); });
         DoManualBookkeeping(tables);
 
-        for (int s : processingOrder(tables))
-            processSite(tables, s, method);
+        // The method and the rules are read once, when there is a site to fill: nothing changes them while
+        // the sites are filled.
+        const std::vector<int> order = processingOrder(tables);
+        const bool automatic = !order.empty() && ReadAutoTune(folder) == QLatin1String("1");
+        for (int s : order)
+            processSite(tables, s, automatic);
         if (options_.fillGaps.value_or(ReadFillGaps(program_.paths.AppFolder)))
             step([&] { summary_.gapsFilled = FillGaps(program_, month.month, month.year); });
 
@@ -140,13 +143,12 @@ private:
         return order;
     }
 
-    void processSite(GenerationTables& tables, int s, const QString& method) {
+    void processSite(GenerationTables& tables, int s, bool automatic) {
         const QString& folder = program_.paths.AppFolder;
-        const bool automatic = ReadAutoTune(folder) == QLatin1String("1");
         SiteResult result;
         step([&] {
             result = automatic ? FillSiteAutomatic(program_, tables, s)
-                               : FillSiteByRules(program_, tables, s, method);
+                               : FillSiteByRules(program_, tables, s, tune_);
         });
         QStringList records = result.records();
         const SiteSlots& site = tables.sites[size_t(s)];

@@ -4,16 +4,28 @@
 
 namespace rp {
 
+int SiteResult::owner(const QString& initials) {
+    const auto it = byInitials_.constFind(initials);
+    if (it != byInitials_.cend())
+        return *it;
+    owners_.emplace_back();
+    return byInitials_[initials] = int(owners_.size() - 1);
+}
+
 void SiteResult::append(const QString& record) {
+    appendFor(owner(record.mid(4, 4)), record);
+}
+
+void SiteResult::appendFor(int owner, const QString& record) {
     records_ << record;
-    const QString initials = record.mid(4, 4);
-    const QString dayText = record.left(2);
     Own o{0, record.size() > 3 ? record[3] : QChar()};
-    if (dayText.size() == 2 && dayText[0].isDigit() && dayText[1].isDigit())
-        o.day = dayText.toInt();
-    own_[initials].push_back(o);
+    const auto ascii = [&](int i) { return record.size() > i && record[i] >= u'0' && record[i] <= u'9'; };
+    if (ascii(0) && ascii(1))
+        o.day = (record[0].unicode() - '0') * 10 + (record[1].unicode() - '0');
+    Records& mine = owners_[size_t(owner)];
+    mine.own.push_back(o);
     if (month_)
-        taken_[initials] |= month_->dayMask(o.day);
+        mine.taken |= month_->dayMask(o.day);
 }
 
 void SiteResult::appendRecords(const QString& concatenated) {
@@ -21,15 +33,18 @@ void SiteResult::appendRecords(const QString& concatenated) {
         append(concatenated.mid(i, 8));
 }
 
-const std::vector<SiteResult::Own>& SiteResult::own(const QString& initials) const {
-    const auto it = own_.constFind(initials);
-    return it == own_.cend() ? none_ : *it;
-}
-
 Database& GenerationTables::office(const QString& path) {
     if (!database)
         database = Database::open(path);
     return *database;
+}
+
+Recordset& GenerationTables::agentsTable(const QString& path) {
+    if (!agents)
+        agents = office(path).openTable(QStringLiteral("agents"));
+    else if (agents->recordCount() > 0)
+        agents->moveFirst();
+    return *agents;
 }
 
 void GenerationTables::resizeAgents(int n) {

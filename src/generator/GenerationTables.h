@@ -22,7 +22,7 @@ struct SiteSlots {
 };
 
 // The records produced for one site: manual records first, then generated ones, then "AGT?" ones.
-// Keeps, per initials, the days and tokens of their records so that the routines look them up quickly.
+// Keeps, per initials, the days of their records so that the routines look them up quickly.
 class SiteResult {
 public:
     struct Own {
@@ -33,18 +33,27 @@ public:
     void append(const QString& record);
     void appendRecords(const QString& concatenated); // records of 8 characters each
     const QStringList& records() const { return records_; }
-    // Days on which these initials have a record, as a set of the month's tokens of those days.
-    TokenSet takenDays(const QString& initials) const { return taken_.value(initials); }
-    const std::vector<Own>& own(const QString& initials) const;
+
+    // The records of one set of initials are kept under a number, so that the routines look them up
+    // without searching by text: owner() gives the number of a set of initials (a new one for new initials).
+    int owner(const QString& initials);
+    // Appends a record whose initials are those of the owner.
+    void appendFor(int owner, const QString& record);
+    // Days on which the owner has a record, as a set of the month's tokens of those days.
+    const TokenSet& takenDays(int owner) const { return owners_[size_t(owner)].taken; }
+    const std::vector<Own>& own(int owner) const { return owners_[size_t(owner)].own; }
 
     void setMonth(const MonthTokens* month) { month_ = month; }
 
 private:
+    struct Records {
+        TokenSet taken;
+        std::vector<Own> own;
+    };
     const MonthTokens* month_ = nullptr;
     QStringList records_;
-    QHash<QString, TokenSet> taken_;
-    QHash<QString, std::vector<Own>> own_;
-    std::vector<Own> none_;
+    QHash<QString, int> byInitials_;
+    std::vector<Records> owners_;
 };
 
 // The working tables of one generation. Agent lists are indexed 0..AgentCount-1 in working order
@@ -56,6 +65,9 @@ struct GenerationTables {
     // The office database, opened by the first loader that reads it and shared by the others.
     std::unique_ptr<Database> database;
     Database& office(const QString& path);
+    // The agents table, read once a generation and shared by the loaders, at its first record.
+    Recordset& agentsTable(const QString& path);
+    std::unique_ptr<Recordset> agents;
 
     std::array<SiteSlots, 10> sites; // index 1..9
     std::vector<int> combined;       // every slot of any site, once, in fill order of the first site

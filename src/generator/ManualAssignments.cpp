@@ -40,9 +40,9 @@ void BuildManualLists(Program& program, GenerationTables& tables) {
     if (siteCount < 1)
         throw Error::runtime(err::SubscriptOutOfRange); // site tables sized to no entry
 
-    std::unique_ptr<Recordset> rs;
+    Recordset* rs = nullptr;
     try {
-        rs = tables.office(program.paths.DatabasePath).openTable(QStringLiteral("agents"));
+        rs = &tables.agentsTable(program.paths.DatabasePath);
     } catch (const Error& e) {
         if (e.number == err::CannotAccessDatabase)
             ShowDatabaseAccessMessage(program.ui, program.paths.DatabasePath);

@@ -6,7 +6,9 @@ namespace rp {
 
 MonthTokens::MonthTokens(int month, int year)
     : text_(MonthTokenList(month, year)), days_(int(text_.size() / 4 / kSlotLetters)) {
+    tokens_.reserve(size_t(count()));
     for (int i = 0; i < count(); ++i) {
+        tokens_.push_back(text_.mid(i * 4, 4));
         dayMasks_[size_t(dayOf(i))].set(size_t(i));
         weekdayMasks_[size_t(weekdayOf(i).digitValue())].set(size_t(i));
         all_.set(size_t(i));
@@ -46,7 +48,7 @@ const TokenSet& MonthTokens::dayMask(int day) const {
 }
 
 const TokenSet& MonthTokens::weekdayMask(QChar weekdayDigit) const {
-    const int w = weekdayDigit.digitValue();
+    const int w = weekdayNumber(weekdayDigit);
     return w >= 1 && w <= 7 ? weekdayMasks_[size_t(w)] : none_;
 }
 

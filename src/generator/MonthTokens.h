@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <bitset>
+#include <vector>
 
 namespace rp {
 
@@ -22,13 +23,18 @@ public:
     const QString& text() const { return text_; }
     int days() const { return days_; }
     int count() const { return days_ * kSlotLetters; }
-    QString token(int index) const { return text_.mid(index * 4, 4); }
+    const QString& token(int index) const { return tokens_[size_t(index)]; }
     // Index of a four-character slot token of this month, or -1.
     int indexOf(const QString& token) const;
     int indexOfKey(const QString& dayKey) const; // by its first three characters
     static int dayOf(int index) { return index / kSlotLetters + 1; }
     QChar letterOf(int index) const { return text_[index * 4 + 2]; }
     QChar weekdayOf(int index) const { return text_[index * 4 + 3]; }
+    // The number of a weekday digit (1 = Sunday); what QChar::digitValue gives, quicker for ASCII digits.
+    static int weekdayNumber(QChar digit) {
+        const char16_t u = digit.unicode();
+        return u >= u'0' && u <= u'9' ? int(u - u'0') : digit.digitValue();
+    }
 
     // Every token whose day-slot key occurs anywhere in a text of keys (a plain substring search).
     TokenSet keysFoundIn(const QString& keys) const;
@@ -40,6 +46,7 @@ public:
 
 private:
     QString text_;
+    std::vector<QString> tokens_; // each token of text_ on its own, so that records are made without cutting
     int days_ = 0;
     std::array<TokenSet, 33> dayMasks_{};
     std::array<TokenSet, 8> weekdayMasks_{};

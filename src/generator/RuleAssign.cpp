@@ -14,15 +14,14 @@ struct Sweep {
 
 class RuleFill {
 public:
-    RuleFill(Program& program, GenerationTables& tables, int site, const QString& method)
+    RuleFill(Program& program, GenerationTables& tables, int site, const TuneSettings& rules)
         : program_(program), t_(tables), month_(tables.month), s_(site), site_(tables.sites[size_t(site)]),
-          method_(method), n_(tables.agentCount()) {
+          rules_(rules), method_(rules.methodText()), n_(tables.agentCount()) {
         result_.setMonth(&month_);
     }
 
     SiteResult run() {
         result_.appendRecords(site_.manual);
-        rules_ = ReadTuneFile(program_.paths.TuneFilePath);
         if (!site_.link.isEmpty())
             AdjustForLinkAndTeams(program_, t_, s_);
         // Once a day: a day with a manual record at any site is already worked.
@@ -127,16 +126,16 @@ private:
     const MonthTokens& month_;
     int s_;
     SiteSlots& site_;
+    TuneSettings rules_;
     QString method_;
     int n_;
-    TuneSettings rules_;
     SiteResult result_;
 };
 
 } // namespace
 
-SiteResult FillSiteByRules(Program& program, GenerationTables& tables, int site, const QString& methodText) {
-    return RuleFill(program, tables, site, methodText).run();
+SiteResult FillSiteByRules(Program& program, GenerationTables& tables, int site, const TuneSettings& rules) {
+    return RuleFill(program, tables, site, rules).run();
 }
 
 } // namespace rp

@@ -50,10 +50,11 @@ QString WeeklyPattern(const std::array<std::array<qint64, 8>, 3>& counts) {
 }
 
 void SortIntoFillOrder(std::vector<int>& open, const MonthTokens& month) {
-    std::stable_sort(open.begin(), open.end(), [&](int x, int y) {
-        return fillRank(month.letterOf(x), month.weekdayOf(x)) <
-               fillRank(month.letterOf(y), month.weekdayOf(y));
-    });
+    std::array<int, kMaxMonthSlots> rank{};
+    for (int i : open)
+        rank[size_t(i)] = fillRank(month.letterOf(i), month.weekdayOf(i));
+    std::stable_sort(open.begin(), open.end(),
+                     [&](int x, int y) { return rank[size_t(x)] < rank[size_t(y)]; });
 }
 
 bool LoadSites(Program& program, GenerationTables& tables) {
@@ -109,9 +110,17 @@ bool LoadSites(Program& program, GenerationTables& tables) {
         const SiteRecord& r = records[size_t(s)];
         if (site.name.isEmpty() || site.numberText.isEmpty())
             continue;
+        // The pattern is a list of letter and weekday pairs; a table of them answers for each token.
+        std::array<std::array<bool, 8>, 8> opens{};
+        for (qsizetype k = 0; k + 2 <= r.pattern.size(); k += 2) {
+            const int letter = r.pattern[k].unicode() - 'A', weekday = r.pattern[k + 1].digitValue();
+            if (letter >= 0 && letter < 8 && weekday >= 1 && weekday <= 7)
+                opens[size_t(letter)][size_t(weekday)] = true;
+        }
         for (int i = 0; i < month.count(); ++i) {
-            const QString pair = QString(month.letterOf(i)) + month.weekdayOf(i);
-            if (r.pattern.contains(pair))
+            const int letter = month.letterOf(i).unicode() - 'A', weekday = month.weekdayOf(i).digitValue();
+            if (letter >= 0 && letter < 8 && weekday >= 1 && weekday <= 7 &&
+                opens[size_t(letter)][size_t(weekday)])
                 site.open.push_back(i);
         }
         if (r.hasClosed) {

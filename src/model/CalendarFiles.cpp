@@ -54,10 +54,10 @@ SiteDescription ReadDescriptionFile(const QString& path) {
 }
 
 void DeleteCalendarFiles(const QString& appFolder, bool alsoLinkFiles) {
-    deleteMatchingFiles(appFolder, QStringLiteral("????.?"));
-    deleteMatchingFiles(appFolder, QStringLiteral("????.?D"));
+    QStringList patterns{QStringLiteral("????.?"), QStringLiteral("????.?D")};
     if (alsoLinkFiles)
-        deleteMatchingFiles(appFolder, QStringLiteral("@link?"));
+        patterns << QStringLiteral("@link?");
+    deleteMatchingFiles(appFolder, patterns);
 }
 
 } // namespace rp

@@ -40,14 +40,15 @@ qint64 rangePart(const QString& s) {
 // leading "0". Characters after the last cut are dropped.
 QString cutPieces(const QString& text, const QString& extraCuts) {
     QString out;
-    QString piece;
-    for (QChar c : text) {
-        piece += c;
+    out.reserve(text.size() + text.size() / 2);
+    qsizetype start = 0; // where the piece being read begins
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         if (isSlotLetter(c) || extraCuts.contains(c)) {
-            if (piece.size() == 2)
+            if (i + 1 - start == 2)
                 out += QLatin1Char('0');
-            out += piece;
-            piece.clear();
+            out += QStringView(text).mid(start, i + 1 - start);
+            start = i + 1;
         }
     }
     return out;

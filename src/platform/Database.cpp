@@ -114,7 +114,7 @@ std::unique_ptr<Database> Database::open(const QString& path) {
     if (sqlite3_db_readonly(db, "main") == 1)
         throw cannotAccess(path);
     // Reading the schema proves the file is a database and not locked by another program.
-    result->tableNames();
+    result->tables_ = result->tableNames();
     return result;
 }
 
@@ -185,6 +185,7 @@ QStringList Database::tableNames() {
 }
 
 void Database::execute(const QString& sql) {
+    tables_.clear(); // the statements may create or drop tables
     char* message = nullptr;
     const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &message);
     sqlite3_free(message);
@@ -205,9 +206,15 @@ std::vector<QVariantList> Database::query(const QString& sql) {
 }
 
 std::unique_ptr<Recordset> Database::openTable(const QString& name) {
-    for (const QString& t : tableNames()) {
-        if (t.compare(name, Qt::CaseInsensitive) == 0)
-            return std::make_unique<Recordset>(*this, t);
+    // The names known are looked at first; a name not among them sends for the list afresh, so that a
+    // table made since is found.
+    for (int fresh = tables_.isEmpty() ? 1 : 0; fresh < 2; ++fresh) {
+        if (fresh)
+            tables_ = tableNames();
+        for (const QString& t : std::as_const(tables_)) {
+            if (t.compare(name, Qt::CaseInsensitive) == 0)
+                return std::make_unique<Recordset>(*this, t);
+        }
     }
     throw Error{err::TableNotFound,
                 QStringLiteral("The database engine cannot find the input table or query '%1'. Make sure it "

@@ -45,6 +45,7 @@ private:
     Database(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
     sqlite3* db_;
     QString path_;
+    QStringList tables_; // the tables' names as last read
 };
 
 // What SQLite and the system reported for a failed call: SQLite's result code, the errno of the system

@@ -3,11 +3,15 @@
 #include "platform/Error.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
-#include <cstdio>
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace rp {
 
@@ -53,20 +57,43 @@ void writeBinaryFileAtomic(const QString& path, const QByteArray& bytes) {
 }
 
 void writeTransientTextFileAtomic(const QString& path, const QString& content) {
-    const QFileInfo info = checkWritable(path);
-    QTemporaryFile temp(
-        info.absoluteDir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".XXXXXX")));
-    temp.setAutoRemove(true);
-    if (!temp.open())
+    // As checkWritable, with fewer calls: the target is looked at once, and the folder only when the
+    // temporary file cannot be made in it.
+    const QFileInfo info(path);
+    if (info.exists() && isMarkedReadOnly(path))
         throw Error::runtime(err::PermissionDenied);
+    // A hidden name of its own beside the target (process id and a counter), created exclusively, written
+    // with plain system calls and renamed over the target: a generation writes many of these files, and
+    // this costs a handful of calls each.
+    static std::atomic<unsigned> counter{0};
+    QByteArray temp;
+    int fd = -1;
+    // A name left behind by a killed process of the same id is passed over.
+    for (int tries = 0; fd < 0 && (tries == 0 || (errno == EEXIST && tries < 100)); ++tries) {
+        temp = QFile::encodeName(info.absoluteDir().filePath(
+            QStringLiteral(".%1.%2.%3").arg(info.fileName()).arg(::getpid()).arg(counter++)));
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    }
+    if (fd < 0)
+        throw Error::runtime(info.absoluteDir().exists() ? err::PermissionDenied : err::PathNotFound);
     const QByteArray bytes = content.toUtf8();
-    if (temp.write(bytes) != bytes.size() || !temp.flush())
+    bool written = true;
+    for (qsizetype done = 0; written && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        written = n > 0;
+        done += written ? n : 0;
+    }
+    written = ::close(fd) == 0 && written;
+    if (!written) {
+        ::unlink(temp.constData());
         throw Error{61, QStringLiteral("Disk full")};
-    temp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    temp.close();
-    if (std::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+    }
+    if (::rename(temp.constData(), QFile::encodeName(path).constData()) != 0) {
+        ::unlink(temp.constData());
         throw Error::runtime(err::PermissionDenied);
-    temp.setAutoRemove(false);
+    }
 }
 
 void writeTextFileAtomic(const QString& path, const QString& content) {
@@ -122,12 +149,21 @@ bool matchesWildcard(const QString& name, const QString& pattern) {
 }
 
 int deleteMatchingFiles(const QString& folder, const QString& pattern) {
-    QDir dir(folder);
+    return deleteMatchingFiles(folder, QStringList{pattern});
+}
+
+int deleteMatchingFiles(const QString& folder, const QStringList& patterns) {
+    // Names are matched first, so that only the matching entries are looked at more closely.
     int deleted = 0;
-    const auto entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo& e : entries) {
-        if (e.isFile() && !e.isSymLink() && matchesWildcard(e.fileName(), pattern) &&
-            QFile::remove(e.absoluteFilePath()))
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = it.fileName();
+        if (std::none_of(patterns.cbegin(), patterns.cend(),
+                         [&](const QString& p) { return matchesWildcard(name, p); }))
+            continue;
+        const QFileInfo e(path);
+        if (e.isFile() && !e.isSymLink() && QFile::remove(path))
             ++deleted;
     }
     return deleted;

@@ -37,6 +37,8 @@ std::optional<QString> readExistingTextFile(const QString& path);
 // character, letter case ignored (the patterns "????.?", "????.?D", "@link?"). Returns how many were
 // deleted; files that cannot be deleted are passed over.
 int deleteMatchingFiles(const QString& folder, const QString& pattern);
+// The same for several patterns, in one look through the folder.
+int deleteMatchingFiles(const QString& folder, const QStringList& patterns);
 bool matchesWildcard(const QString& name, const QString& pattern);
 
 // Latin-1 bytes of a text cut or padded with blanks to width (fixed record fields).
