@@ -96,13 +96,11 @@ private:
 
 } // namespace
 
-std::unique_ptr<Database> Database::open(const QString& path) {
+std::unique_ptr<Database> Database::connect(const QString& path, int flags) {
     if (!QFileInfo(path).isFile())
         throw Error{err::FileNotFoundDb, QStringLiteral("Could not find file '%1'.").arg(path)};
-    if (isMarkedReadOnly(path))
-        throw cannotAccess(path);
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(db);
         throw cannotAccess(path);
@@ -110,8 +108,14 @@ std::unique_ptr<Database> Database::open(const QString& path) {
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     // Extended codes tell a unique-key refusal apart from other constraint failures.
     sqlite3_extended_result_codes(db, 1);
-    std::unique_ptr<Database> result(new Database(db, path));
-    if (sqlite3_db_readonly(db, "main") == 1)
+    return std::unique_ptr<Database>(new Database(db, path));
+}
+
+std::unique_ptr<Database> Database::open(const QString& path) {
+    if (QFileInfo(path).isFile() && isMarkedReadOnly(path))
+        throw cannotAccess(path);
+    std::unique_ptr<Database> result = connect(path, SQLITE_OPEN_READWRITE);
+    if (sqlite3_db_readonly(result->db_, "main") == 1)
         throw cannotAccess(path);
     // Reading the schema proves the file is a database and not locked by another program.
     result->tables_ = result->tableNames();
@@ -119,18 +123,8 @@ std::unique_ptr<Database> Database::open(const QString& path) {
 }
 
 std::unique_ptr<Database> Database::openReadOnly(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        throw Error{err::FileNotFoundDb, QStringLiteral("Could not find file '%1'.").arg(path)};
-    sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    if (rc != SQLITE_OK) {
-        sqlite3_close(db);
-        throw cannotAccess(path);
-    }
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
-    sqlite3_extended_result_codes(db, 1);
-    std::unique_ptr<Database> result(new Database(db, path));
-    result->tableNames();
+    std::unique_ptr<Database> result = connect(path, SQLITE_OPEN_READONLY);
+    result->tables_ = result->tableNames();
     return result;
 }
 

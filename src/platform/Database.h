@@ -43,6 +43,8 @@ public:
 
 private:
     Database(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
+    // Opens an existing file with the given SQLite flags (missing file 3024, failure 3051).
+    static std::unique_ptr<Database> connect(const QString& path, int flags);
     sqlite3* db_;
     QString path_;
     QStringList tables_; // the tables' names as last read

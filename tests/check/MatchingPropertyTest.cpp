@@ -136,20 +136,6 @@ TuneSettings strictRules(int16_t method1) {
     return t;
 }
 
-// The folder of the random offices lives in memory where the system offers it.
-std::unique_ptr<OfficeRun> runInMemory() {
-    const QByteArray saved = qgetenv("TMPDIR");
-    const bool wasSet = qEnvironmentVariableIsSet("TMPDIR");
-    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
-        qputenv("TMPDIR", "/dev/shm");
-    auto run = std::make_unique<OfficeRun>();
-    if (wasSet)
-        qputenv("TMPDIR", saved);
-    else
-        qunsetenv("TMPDIR");
-    return run;
-}
-
 } // namespace
 
 TEST(Matching, ExampleOfficesUnderEachRoutine) {
@@ -175,7 +161,7 @@ TEST(Matching, ExampleOfficesUnderEachRoutine) {
 TEST(Matching, RandomOfficesUnderBothRoutines) {
     constexpr int kOffices = 150;
     Dice dice(20270119);
-    const std::unique_ptr<OfficeRun> folder = runInMemory();
+    const std::unique_ptr<OfficeRun> folder = officeRunInMemory();
     OfficeRun& run = *folder;
     Tally tally;
     for (int n = 1; n <= kOffices && !::testing::Test::HasFatalFailure(); ++n) {

@@ -309,21 +309,6 @@ TuneSettings randomRules(Dice& dice) {
     return t;
 }
 
-// A program folder for the random offices, in memory where the system offers it: hundreds of
-// generations write their files there.
-std::unique_ptr<OfficeRun> officeRunInMemory() {
-    const QByteArray saved = qgetenv("TMPDIR");
-    const bool wasSet = qEnvironmentVariableIsSet("TMPDIR");
-    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
-        qputenv("TMPDIR", "/dev/shm");
-    auto run = std::make_unique<OfficeRun>();
-    if (wasSet)
-        qputenv("TMPDIR", saved);
-    else
-        qunsetenv("TMPDIR");
-    return run;
-}
-
 } // namespace
 
 TEST(GeneratorInvariants, HoldOnRandomOfficesUnderBothRoutinesAndRepeatExactly) {

@@ -48,21 +48,6 @@ Requests requestsOf(const RandomOffice& office) {
     return requests;
 }
 
-// A program folder for the random offices. The generation syncs each file it writes to the disk, so the
-// folder is made in memory where the system offers it, which keeps hundreds of generations to seconds.
-std::unique_ptr<OfficeRun> officeRunInMemory() {
-    const QByteArray saved = qgetenv("TMPDIR");
-    const bool wasSet = qEnvironmentVariableIsSet("TMPDIR");
-    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
-        qputenv("TMPDIR", "/dev/shm");
-    auto run = std::make_unique<OfficeRun>(kMonth, kYear);
-    if (wasSet)
-        qputenv("TMPDIR", saved);
-    else
-        qunsetenv("TMPDIR");
-    return run;
-}
-
 TuneSettings randomRules(Dice& dice) {
     TuneSettings t;
     t.daysAfter = int16_t(dice(3));

@@ -3,6 +3,7 @@
 #include "OfficeData.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 
@@ -257,6 +258,19 @@ bool RandomOffice::hasLinks() const {
 
 bool RandomOffice::hasTeams() const {
     return std::any_of(agents.begin(), agents.end(), [](const RandomAgent& a) { return a.team; });
+}
+
+std::unique_ptr<OfficeRun> officeRunInMemory(int month, int year) {
+    const QByteArray saved = qgetenv("TMPDIR");
+    const bool wasSet = qEnvironmentVariableIsSet("TMPDIR");
+    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
+        qputenv("TMPDIR", "/dev/shm");
+    auto run = std::make_unique<OfficeRun>(month, year);
+    if (wasSet)
+        qputenv("TMPDIR", saved);
+    else
+        qunsetenv("TMPDIR");
+    return run;
 }
 
 RandomOffice makeRandomOffice(Dice& dice, OfficeRun& run, RandomShape shape) {

@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <random>
 #include <vector>
@@ -77,5 +78,9 @@ enum class RandomShape { Classic, Varied };
 
 // Empties the run's tables, stores a random office in them and sets the month to generate.
 RandomOffice makeRandomOffice(Dice& dice, OfficeRun& run, RandomShape shape = RandomShape::Classic);
+
+// A program folder for hundreds of random offices, made in memory where the system offers it, so that
+// their generations' files cost little.
+std::unique_ptr<OfficeRun> officeRunInMemory(int month = 1, int year = 2023);
 
 } // namespace rp::test
