@@ -29,18 +29,21 @@ CheckPage::CheckPage(QWidget* parent) : QWidget(parent) {
     lstGaps = new QListWidget(this);
     lstGaps->setObjectName(QStringLiteral("lstGaps"));
     lstGaps->setFont(ReportFont());
-    auto* gapsLabel = new QLabel(QStringLiteral("'AGT?' slots and who could still take them:"), this);
-    gapsLabel->setBuddy(lstGaps);
+    lblGaps = new QLabel(QStringLiteral("'AGT?' slots and who could still take them:"), this);
+    lblGaps->setObjectName(QStringLiteral("lblGaps"));
+    lblGaps->setBuddy(lstGaps);
 
     auto* lower = new QWidget(this);
     auto* lowerLayout = new QVBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
-    lowerLayout->addWidget(gapsLabel);
+    lowerLayout->addWidget(lblGaps);
     lowerLayout->addWidget(lstGaps);
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(txtCheck);
     split->addWidget(chartDuties);
     split->addWidget(lower);
+    // The chart gets the most room: squeezed, its axis labels give way to dots.
+    split->setSizes({130, 220, 90});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split);
 }
@@ -58,6 +61,8 @@ void CheckPage::showCheck(const ScheduleCheckRun& run) {
     txtCheck->setPlainText(ScheduleCheckText(c));
     chartDuties->setChart(NewDutyChart(c));
     delete old;
+    lblGaps->setText(c.gaps.empty() ? QStringLiteral("'AGT?' slots: none, every open slot is filled.")
+                                    : QStringLiteral("'AGT?' slots and who could still take them:"));
     for (const ScheduleCheck::Gap& g : c.gaps) {
         lstGaps->addItem(
             CheckDateText(g.date) + QLatin1Char(' ') + g.site + QLatin1Char(' ') + g.slot +

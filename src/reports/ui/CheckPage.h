@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QChartView;
+class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 
@@ -20,6 +21,7 @@ public:
     QPlainTextEdit* txtCheck;
     QChartView* chartDuties;
     QListWidget* lstGaps;
+    QLabel* lblGaps; // says so when no slot is left 'AGT?'
 
     // Shows a check, or why there is none.
     void showCheck(const ScheduleCheckRun& run);

@@ -51,6 +51,7 @@ QChart* NewDutyChart(const ScheduleCheck& check) {
     auto* y = new QValueAxis;
     y->setRange(0, top + 1);
     y->setLabelFormat(QStringLiteral("%d"));
+    y->setTickCount(std::clamp(top + 2, 2, 5));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(bars), static_cast<QAbstractSeries*>(maxima)}) {
@@ -58,6 +59,7 @@ QChart* NewDutyChart(const ScheduleCheck& check) {
         s->attachAxis(y);
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
     return chart;
 }
 
