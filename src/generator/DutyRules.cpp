@@ -33,10 +33,9 @@ public:
 };
 
 // The manual requests of every agent record, by initials, as typed in its two lists.
-void readRequests(Database& db, DutyRules& rules) {
-    auto rs = db.openTable(QStringLiteral("agents"));
-    for (; !rs->eof(); rs->moveNext()) {
-        const QVariant initials = rs->field(QStringLiteral("fdInitial"));
+void readRequests(Recordset& rs, DutyRules& rules) {
+    for (; !rs.eof(); rs.moveNext()) {
+        const QVariant initials = rs.field(QStringLiteral("fdInitial"));
         if (initials.isNull())
             continue;
         const int a = rules.indexOf(padInitials(initials.toString()));
@@ -44,10 +43,10 @@ void readRequests(Database& db, DutyRules& rules) {
             continue;
         static const char* const pairs[][2] = {{"fdManOn1", "fdManSite1"}, {"fdManOn2", "fdManSite2"}};
         for (const auto& pair : pairs) {
-            const QString list = textField(*rs, QLatin1String(pair[0]));
+            const QString list = textField(rs, QLatin1String(pair[0]));
             if (list.size() <= 1)
                 continue;
-            const int site = int(numberField(*rs, QLatin1String(pair[1])).value_or(0));
+            const int site = int(numberField(rs, QLatin1String(pair[1])).value_or(0));
             const QString keys = NormaliseManualList(list);
             for (qsizetype k = 0; k + 3 <= keys.size(); k += 3)
                 rules.agents[size_t(a)].requests.push_back({keys.mid(k, 3), site});
@@ -133,7 +132,7 @@ DutyRulesLoad LoadDutyRules(const Program& program, int month, int year) {
             a.maximum = tables.remaining(i) + manual;
             rules.agents.push_back(std::move(a));
         }
-        readRequests(tables.office(program.paths.DatabasePath), rules);
+        readRequests(tables.agentsTable(program.paths.DatabasePath), rules);
         out.rules = std::move(rules);
     } catch (const Error& e) {
         out.problem = QStringLiteral("Error #%1 .%2").arg(e.number).arg(e.description);

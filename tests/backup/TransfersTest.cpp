@@ -20,11 +20,6 @@ namespace {
 
 const QDateTime kWhen(QDate(2008, 10, 22), QTime(14, 5, 9));
 
-// The records of both tables: what a consistent copy keeps (its header bytes may differ).
-QStringList officeRows(const QString& path) {
-    return rowsOf(path, QStringLiteral("Agents")) + rowsOf(path, QStringLiteral("Sites"));
-}
-
 // Fails as a full disk, a read-only target or a pulled stick does, after writing part of the copy.
 std::function<PendingCopy(const QString&, const QString&)> failingCopy(int errnoValue) {
     return [errnoValue](const QString&, const QString& target) -> PendingCopy {
@@ -41,7 +36,7 @@ public:
         ASSERT_TRUE(QFile::copy(exampleOffice(QStringLiteral("OneOffice")), office()));
         QFile::setPermissions(office(), QFile::ReadOwner | QFile::WriteOwner);
         original = readFile(office());
-        originalRows = officeRows(office());
+        originalRows = officeRowsOf(office());
     }
     QString office() const { return app.file(QStringLiteral("floor.mdb")); }
     QString onDrive() const { return drive.path() + QStringLiteral("/RPBackup/floor.mdb"); }
@@ -246,7 +241,7 @@ TEST_F(TransferTest, ImportReplacesTheOfficeWritableAndKeepsTheOldOneUnderADated
     EXPECT_TRUE(readFile(office()) == imported) << "the office database is not the imported file";
     EXPECT_EQ(QFile::permissions(office()) & 0x0777,
               QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-    EXPECT_EQ(officeRows(app.file(QStringLiteral("Backup/Floor_221008140509.mdb"))), originalRows);
+    EXPECT_EQ(officeRowsOf(app.file(QStringLiteral("Backup/Floor_221008140509.mdb"))), originalRows);
     EXPECT_EQ(replacements, 1);
     EXPECT_TRUE(atReplace == original) << "the windows holding the office close before it is replaced";
     EXPECT_EQ(namesIn(app.path()), QStringList{QStringLiteral("floor.mdb")});
@@ -256,7 +251,7 @@ TEST_F(TransferTest, ImportReplacesTheOfficeWritableAndKeepsTheOldOneUnderADated
     EXPECT_EQ(
         namesIn(app.file(QStringLiteral("Backup"))),
         (QStringList{QStringLiteral("Floor_221008140509.mdb"), QStringLiteral("Floor_221008140509_2.mdb")}));
-    EXPECT_EQ(officeRows(app.file(QStringLiteral("Backup/Floor_221008140509.mdb"))), originalRows);
+    EXPECT_EQ(officeRowsOf(app.file(QStringLiteral("Backup/Floor_221008140509.mdb"))), originalRows);
 }
 
 TEST_F(TransferTest, ImportOverADamagedOfficeKeepsItsBytesUnderTheDatedName) {

@@ -30,6 +30,10 @@ QStringList rowsOf(const QString& databasePath, const QString& table) {
     return rows;
 }
 
+QStringList officeRowsOf(const QString& databasePath) {
+    return rowsOf(databasePath, QStringLiteral("Agents")) + rowsOf(databasePath, QStringLiteral("Sites"));
+}
+
 QString slotLetters(int am, int pm, int ev) {
     QString letters;
     if (am >= 1 && am <= 2)

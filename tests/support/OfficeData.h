@@ -20,6 +20,9 @@ using Record = std::map<QString, QVariant>;
 std::vector<Record> recordsOf(const QString& databasePath, const QString& table);
 // Every record of a table, its fields joined by '|' in column order (Null as <null>), in stored order.
 QStringList rowsOf(const QString& databasePath, const QString& table);
+// The records of both tables of an office, agents then sites: what a consistent copy of it keeps (its
+// header bytes may differ).
+QStringList officeRowsOf(const QString& databasePath);
 
 // The slot letters of a weekday with these morning, afternoon and evening counts: A-B, C-F and G-H, none
 // for a count outside its range.

@@ -54,13 +54,7 @@ void BackupWindows::importData() {
     ImportTarget target;
     target.office = program.paths.officeDatabase();
     target.backupFolder = program.paths.file(QStringLiteral("Backup"));
-    target.beforeReplace = [this] {
-        const menunew::Windows& w = session_.controller->windows;
-        if (w.closeEditors)
-            w.closeEditors();
-        if (w.closeReports)
-            w.closeReports();
-    };
+    target.beforeReplace = [this] { session_.controller->windows.closeOfficeWindows(); };
     QString drive;
     for (;;) {
         target.when = now();

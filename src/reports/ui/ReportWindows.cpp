@@ -6,6 +6,7 @@
 #include "reports/ui/rptmenu.h"
 #include "workspace/ui/DesktopSession.h"
 #include "workspace/ui/frmCalendar.h"
+#include "workspace/ui/menunew.h"
 
 namespace rp {
 
@@ -23,6 +24,11 @@ rptmenu* ReportWindows::databaseReport() {
     if (!databaseReport_)
         databaseReport_ = new rptmenu(session_.program, session_.calendar.get());
     return databaseReport_;
+}
+
+void ReportWindows::closeWindows() {
+    delete assignments_;
+    delete databaseReport_;
 }
 
 void ReportWindows::openAssignments() {
@@ -49,6 +55,7 @@ ReportWindows* attachReportWindows(DesktopSession& session) {
     c.report = [reports] { reports->openAssignments(); };
     c.printAgents = [reports] { reports->openDatabaseReport(report::kAgentReport); };
     c.printSites = [reports] { reports->openDatabaseReport(report::kSiteReport); };
+    session.controller->windows.closeReports = [reports] { reports->closeWindows(); };
     return reports;
 }
 

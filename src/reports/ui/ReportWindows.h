@@ -24,6 +24,8 @@ public:
 
     frmReport* assignments();
     rptmenu* databaseReport();
+    // Deletes the windows; the next opening builds them afresh on the office then in use.
+    void closeWindows();
 
 private:
     DesktopSession& session_;

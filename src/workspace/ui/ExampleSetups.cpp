@@ -10,7 +10,6 @@
 #include "workspace/ui/menunew.h"
 
 #include <QAction>
-#include <QBoxLayout>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -21,39 +20,10 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-void removeFromLayouts(QLayout& layout, QWidget* widget) {
-    layout.removeWidget(widget);
-    for (int i = 0; i < layout.count(); ++i) {
-        if (QLayout* inner = layout.itemAt(i)->layout())
-            removeFromLayouts(*inner, widget);
-    }
-}
-
-// The example buttons stand at the right of the heading that shows them ("EXAMPLE SITE: ..."): at the end
-// of the full button bar they were squeezed below their captions.
-void placeExampleButtons(frmCalendar& main) {
-    auto* column = qobject_cast<QBoxLayout*>(main.centralWidget()->layout());
-    const int at = column ? column->indexOf(main.lblHeading) : -1;
-    if (at < 0)
-        return;
-    auto* row = new QHBoxLayout;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{main.lblHeading, main.cmdSetAsDefault, main.cmdExitExample})
-        removeFromLayouts(*column, w);
-    row->addWidget(main.lblHeading, 1);
-    for (QPushButton* b : {main.cmdSetAsDefault, main.cmdExitExample}) {
-        // The colour takes the button's frame, and with it the width its caption needs.
-        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 16);
-        row->addWidget(b);
-    }
-    column->insertLayout(at, row);
-}
-
 } // namespace
 
 ExampleSetups::ExampleSetups(DesktopSession& session) : QObject(session.calendar.get()), session_(session) {
     setObjectName(QStringLiteral("ExampleSetups"));
-    placeExampleButtons(*session.calendar);
 }
 
 frmExamples* ExampleSetups::window() {
@@ -72,15 +42,6 @@ void ExampleSetups::openExamples() {
     w.activateWindow();
 }
 
-// The windows that read the office database in use; they read it afresh when next opened.
-void ExampleSetups::closeOfficeWindows() {
-    const menunew::Windows& w = session_.controller->windows;
-    if (w.closeEditors)
-        w.closeEditors();
-    if (w.closeReports)
-        w.closeReports();
-}
-
 void ExampleSetups::showExample(int entry) {
     Program& program = session_.program;
     Ui& ui = program.ui;
@@ -88,7 +49,7 @@ void ExampleSetups::showExample(int entry) {
     std::optional<QString> copy;
     if (QFileInfo(ExampleFilePath(program.paths.AppFolder, example)).isFile()) {
         // The editors may hold the copy of the example shown before.
-        closeOfficeWindows();
+        session_.controller->windows.closeOfficeWindows();
         try {
             copy = MakeExampleCopy(program.paths.AppFolder, example, copies);
         } catch (const Error& e) {
@@ -119,7 +80,7 @@ void ExampleSetups::leaveExample() {
     program.schedule.CurrentSiteCalendar = 0;
     main.cmdSetAsDefault->hide();
     main.cmdExitExample->hide();
-    closeOfficeWindows();
+    session_.controller->windows.closeOfficeWindows();
     session_.workspace.state.IsExampleSchedule = false;
     program.paths.DatabasePath = program.paths.officeDatabase();
     RemoveExampleCopies(program.paths.AppFolder);
@@ -161,7 +122,7 @@ void ExampleSetups::cmdSetAsDefault_Click() {
                    QStringLiteral("Not saved"), Icon::Information);
         return;
     }
-    closeOfficeWindows();
+    session_.controller->windows.closeOfficeWindows();
     const QString office = program.paths.officeDatabase();
     try {
         // The dated backup comes first; the office database is replaced only once it is written.

@@ -36,7 +36,6 @@ public:
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 
 private:
-    void closeOfficeWindows();
     void leaveExample();
     void showPersonalCalendar();
 

@@ -80,19 +80,24 @@ frmCalendar::frmCalendar(Program& program, Workspace& workspace, menunew& contro
                   QStringLiteral("Use this example's Site and Agent information as my default."));
     cmdExitExample = addButton(QStringLiteral("cmdExitExample"), QStringLiteral("Exit Example"),
                                QStringLiteral("Do not save as my new setup. Return to Personal Calendar."));
-    for (QPushButton* b : {cmdSetAsDefault, cmdExitExample}) {
-        b->setStyleSheet(QStringLiteral("background-color: #ffc8c8;"));
-        b->hide();
-        bar->addWidget(b);
-    }
-
     lblHeading = new QLabel(this);
     lblHeading->setObjectName(QStringLiteral("lblHeading"));
     QFont headingFont = lblHeading->font();
     headingFont.setPointSize(headingFont.pointSize() + 5);
     headingFont.setBold(true);
     lblHeading->setFont(headingFont);
-    layout->addWidget(lblHeading);
+    // The example buttons stand at the right of the heading that shows the example ("EXAMPLE SITE: ..."):
+    // at the end of the full button bar they were squeezed below their captions.
+    auto* headingRow = new QHBoxLayout;
+    headingRow->addWidget(lblHeading, 1);
+    for (QPushButton* b : {cmdSetAsDefault, cmdExitExample}) {
+        b->setStyleSheet(QStringLiteral("background-color: #ffc8c8;"));
+        // The colour takes the button's frame, and with it the width its caption needs.
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 16);
+        b->hide();
+        headingRow->addWidget(b);
+    }
+    layout->addLayout(headingRow);
 
     ctCalendar1 = new MonthCalendar(this);
     ctCalendar1->setObjectName(QStringLiteral("ctCalendar1"));

@@ -18,6 +18,13 @@ GenerationSummary menunew::cmdGenerate_Click() {
     return Generate(program_, options);
 }
 
+void menunew::Windows::closeOfficeWindows() const {
+    if (closeEditors)
+        closeEditors();
+    if (closeReports)
+        closeReports();
+}
+
 void menunew::notAvailable() {
     program_.ui.message(QStringLiteral("Not available yet."));
 }

@@ -42,6 +42,10 @@ public:
         std::function<void()> closeEditors;
         // Close the report windows, so that they read the office afresh when next opened.
         std::function<void()> closeReports;
+
+        // Closes every window that reads the office database in use (editors and reports), before it is
+        // replaced or another office is put in its place.
+        void closeOfficeWindows() const;
     } windows;
     RotationSource rotation = randomRotation();
 

@@ -21,11 +21,6 @@ namespace {
 
 const QDateTime kWhen(QDate(2008, 10, 22), QTime(14, 5, 9));
 
-// The records of both tables: what a consistent copy keeps (its header bytes may differ).
-QStringList officeRows(const QString& path) {
-    return rowsOf(path, QStringLiteral("Agents")) + rowsOf(path, QStringLiteral("Sites"));
-}
-
 // The main window on the two-site office TwoOfficeA, with the shipped examples in the program folder.
 class ExampleTest : public SessionTest {
 protected:
@@ -38,7 +33,7 @@ protected:
         startWith(QStringLiteral("TwoOfficeA"));
         session->examples->now = [] { return kWhen; };
         office = readFile(officePath());
-        officeRecords = officeRows(officePath());
+        officeRecords = officeRowsOf(officePath());
     }
     QString shipped(const char* file) const {
         return folder.file(QStringLiteral("Examples/") + QLatin1String(file));
@@ -187,7 +182,7 @@ TEST_F(ExampleTest, UseAsDefaultKeepsEveryReplacedOfficeUnderItsDatedName) {
         "default schedule.\r\n\r\nSelect the 'Sites' and 'Agents' Buttons to edit your new default set-up. ",
         "Success", Icon::Information);
     EXPECT_EQ(backups(), QStringList{QStringLiteral("Floor_221008140509.mdb")});
-    EXPECT_EQ(officeRows(folder.file(QStringLiteral("Backup/Floor_221008140509.mdb"))), officeRecords);
+    EXPECT_EQ(officeRowsOf(folder.file(QStringLiteral("Backup/Floor_221008140509.mdb"))), officeRecords);
     EXPECT_TRUE(
         rowsOf(officePath(), QStringLiteral("Agents")).first().startsWith(QStringLiteral("Edited Name|MO|")));
     EXPECT_EQ(session->program.paths.DatabasePath, officePath());
@@ -196,13 +191,13 @@ TEST_F(ExampleTest, UseAsDefaultKeepsEveryReplacedOfficeUnderItsDatedName) {
     EXPECT_FALSE(exampleButtonsShown());
 
     // A second use in the same second keeps the first backup.
-    const QStringList first = officeRows(officePath());
+    const QStringList first = officeRowsOf(officePath());
     showExample(1);
     useAsDefault();
     EXPECT_EQ(backups(), (QStringList{QStringLiteral("Floor_221008140509.mdb"),
                                       QStringLiteral("Floor_221008140509_2.mdb")}));
-    EXPECT_EQ(officeRows(folder.file(QStringLiteral("Backup/Floor_221008140509.mdb"))), officeRecords);
-    EXPECT_EQ(officeRows(folder.file(QStringLiteral("Backup/Floor_221008140509_2.mdb"))), first);
+    EXPECT_EQ(officeRowsOf(folder.file(QStringLiteral("Backup/Floor_221008140509.mdb"))), officeRecords);
+    EXPECT_EQ(officeRowsOf(folder.file(QStringLiteral("Backup/Floor_221008140509_2.mdb"))), first);
 }
 
 TEST_F(ExampleTest, AFailedUseAsDefaultStaysInTheExampleWithTheOfficeUnchanged) {
