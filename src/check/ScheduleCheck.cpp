@@ -16,21 +16,6 @@ namespace rp {
 
 namespace {
 
-int dayOf(const QString& record, int days) {
-    const QString text = record.left(2);
-    if (text.size() != 2 || !text[0].isDigit() || !text[1].isDigit())
-        return 0;
-    const int d = text.toInt();
-    return d >= 1 && d <= days ? d : 0;
-}
-
-QString unpadded(const QString& initials) {
-    QString s = initials;
-    while (s.endsWith(QLatin1Char('_')))
-        s.chop(1);
-    return s;
-}
-
 // The manual records of a calendar's sites, each with how often it was asked for.
 QHash<QString, int> manualRecordsOf(const DutyRules& rules, const std::vector<int>& sites) {
     QHash<QString, int> manual;
@@ -111,7 +96,7 @@ private:
             site.records += 1;
             const QString initials = r.mid(4, 4);
             const int a = rules_.indexOf(initials);
-            const int day = dayOf(r, days_);
+            const int day = RecordDay(r, days_);
             if (initials == kUnfilled) {
                 site.unfilled += 1;
             } else if (manual.value(r) > 0) {
@@ -159,7 +144,7 @@ private:
         for (size_t i = 0; i < rules_.agents.size(); ++i) {
             const DutyAgent& agent = rules_.agents[i];
             ScheduleCheck::Agent a;
-            a.initials = unpadded(agent.initials);
+            a.initials = UnpaddedInitials(agent.initials);
             a.name = agent.name;
             a.duties = duties_[i];
             a.maximum = agent.maximum > 0 ? agent.entries * int(std::ceil(agent.maximum)) : 0;
@@ -183,7 +168,7 @@ private:
 
     ScheduleCheck::Gap gap(const GeneratedCalendar& cal, const QString& record) const {
         ScheduleCheck::Gap g;
-        const int day = dayOf(record, days_);
+        const int day = RecordDay(record, days_);
         g.date = day > 0 ? QDate(month_.year, month_.month, day) : QDate();
         g.calendar = cal.number;
         g.site = cal.siteName();
@@ -198,7 +183,7 @@ private:
                 std::any_of(sites.begin(), sites.end(), [&](int s) { return agent.allowedAt(s); });
             if (allowed && agent.free.test(size_t(token)) && onDay_[i][size_t(day)] == 0 &&
                 generated_[i] < agent.generatedCapacity())
-                g.candidates << unpadded(agent.initials);
+                g.candidates << UnpaddedInitials(agent.initials);
         }
         return g;
     }

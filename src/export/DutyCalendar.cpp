@@ -1,5 +1,7 @@
 #include "export/DutyCalendar.h"
 
+#include "model/Tokens.h"
+
 #include <QTimeZone>
 #include <QUrl>
 #include <cstdlib>

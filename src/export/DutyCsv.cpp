@@ -1,5 +1,7 @@
 #include "export/DutyCsv.h"
 
+#include "model/Tokens.h"
+
 #include <QStringList>
 
 namespace rp {

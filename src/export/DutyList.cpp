@@ -18,13 +18,6 @@ QString ShiftOfSlot(QChar slot) {
     return QStringLiteral("PM2");
 }
 
-QString UnpaddedInitials(const QString& initials) {
-    QString s = initials;
-    while (s.endsWith(QLatin1Char('_')))
-        s.chop(1);
-    return s;
-}
-
 std::vector<Duty> CollectDuties(const GeneratedMonth& month, const QString& appFolder,
                                 const QHash<QString, QString>& namesByInitials) {
     std::vector<Duty> duties;

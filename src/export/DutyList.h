@@ -26,8 +26,6 @@ struct Duty {
 
 // The shift of a slot letter: "AM" for A and B, "PM1" for C to F, "PM2" for G and H.
 QString ShiftOfSlot(QChar slot);
-// Initials without their "_" padding.
-QString UnpaddedInitials(const QString& initials);
 
 // Every duty of the calendars ("AGT?" slots are none), by date, calendar, slot and initials, with the slot's
 // time range where the site's times file for that weekday holds one, and the agent's name by initials.

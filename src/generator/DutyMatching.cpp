@@ -2,6 +2,7 @@
 
 #include "generator/DutyRules.h"
 #include "generator/GeneratedMonth.h"
+#include "model/Tokens.h"
 
 #include <QHash>
 #include <algorithm>
@@ -12,14 +13,6 @@ namespace rp {
 namespace {
 
 constexpr int kDays = 32;
-
-int recordDay(const QString& record, int daysInMonth) {
-    const QString text = record.left(2);
-    if (text.size() != 2 || !text[0].isDigit() || !text[1].isDigit())
-        return 0;
-    const int day = text.toInt();
-    return day >= 1 && day <= daysInMonth ? day : 0;
-}
 
 // The augmenting-path search over places, agents' days and agents.
 class Augmenter {
@@ -171,7 +164,7 @@ DutyPlaces BuildDutyPlaces(const DutyRules& rules, const GeneratedMonth& month, 
         }
         for (const QString& r : cal.records) {
             Classified k;
-            k.day = recordDay(r, days);
+            k.day = RecordDay(r, days);
             const QString initials = r.mid(4, 4);
             if (initials == kUnfilled) {
                 k.kind = Kind::Unfilled;

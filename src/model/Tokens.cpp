@@ -9,6 +9,21 @@ QString padInitials(const QString& initials) {
     return fitRight(trimBlanks(initials), 4, QLatin1Char('_'));
 }
 
+QString UnpaddedInitials(const QString& initials) {
+    QString s = initials;
+    while (s.endsWith(QLatin1Char('_')))
+        s.chop(1);
+    return s;
+}
+
+int RecordDay(const QString& record, int daysInMonth) {
+    const QString text = record.left(2);
+    if (text.size() != 2 || !text[0].isDigit() || !text[1].isDigit())
+        return 0;
+    const int day = text.toInt();
+    return day >= 1 && day <= daysInMonth ? day : 0;
+}
+
 QString twoDigits(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }

@@ -17,6 +17,11 @@ inline constexpr int kMaxMonthSlots = 31 * kSlotLetters;
 
 // Initials as the generator uses them: blanks trimmed, cut to 4 and padded with "_" ("JD" -> "JD__").
 QString padInitials(const QString& initials);
+// Padded initials without their "_" ("JD__" -> "JD"), as people read them.
+QString UnpaddedInitials(const QString& initials);
+// The day of an assignment record (its first two characters), or 0 when they are not a day of a month with
+// that many days.
+int RecordDay(const QString& record, int daysInMonth);
 // Two-digit site number followed by "S".
 QString siteToken(int site);
 // Two-digit day.
