@@ -127,7 +127,7 @@ private:
     }
 
     void give(int a, int i) {
-        result_.appendFor(owner_[size_t(a)], month_.token(i) + t_.initials[a]);
+        result_.appendFor(owner_[size_t(a)], month_.record(i, t_.initials[a]));
         removeIndex(site_.open, i);
         TokenSet& work = t_.availWork[size_t(a)];
         if (work.none())
@@ -219,7 +219,7 @@ private:
 
     void finish() {
         for (int i : site_.open)
-            result_.append(month_.token(i) + kUnfilled);
+            result_.append(month_.record(i, kUnfilled));
         site_.open.clear();
         for (int a = 0; a < n_; ++a) {
             if (allowed_[size_t(a)] && t_.availWork[size_t(a)].any())

@@ -6,13 +6,19 @@ namespace rp {
 
 MonthTokens::MonthTokens(int month, int year)
     : text_(MonthTokenList(month, year)), days_(int(text_.size() / 4 / kSlotLetters)) {
-    tokens_.reserve(size_t(count()));
     for (int i = 0; i < count(); ++i) {
-        tokens_.push_back(text_.mid(i * 4, 4));
         dayMasks_[size_t(dayOf(i))].set(size_t(i));
         weekdayMasks_[size_t(weekdayOf(i).digitValue())].set(size_t(i));
         all_.set(size_t(i));
     }
+}
+
+QString MonthTokens::record(int index, const QString& initials) const {
+    QString r;
+    r.reserve(4 + initials.size());
+    r.append(token(index));
+    r.append(initials);
+    return r;
 }
 
 int MonthTokens::indexOf(const QString& token) const {

@@ -23,7 +23,9 @@ public:
     const QString& text() const { return text_; }
     int days() const { return days_; }
     int count() const { return days_ * kSlotLetters; }
-    const QString& token(int index) const { return tokens_[size_t(index)]; }
+    QStringView token(int index) const { return QStringView(text_).mid(index * 4, 4); }
+    // The assignment record of a token and a set of initials.
+    QString record(int index, const QString& initials) const;
     // Index of a four-character slot token of this month, or -1.
     int indexOf(const QString& token) const;
     int indexOfKey(const QString& dayKey) const; // by its first three characters
@@ -46,7 +48,6 @@ public:
 
 private:
     QString text_;
-    std::vector<QString> tokens_; // each token of text_ on its own, so that records are made without cutting
     int days_ = 0;
     std::array<TokenSet, 33> dayMasks_{};
     std::array<TokenSet, 8> weekdayMasks_{};

@@ -56,7 +56,7 @@ public:
             c = 0;
         }
         for (int i : site_.open)
-            result_.append(month_.token(i) + kUnfilled);
+            result_.append(month_.record(i, kUnfilled));
         site_.open.clear();
         return std::move(result_);
     }
@@ -80,7 +80,7 @@ private:
         }
         if (taken < 0)
             return false;
-        result_.append(month_.token(taken) + t_.initials[v]);
+        result_.append(month_.record(taken, t_.initials[v]));
         removeIndex(site_.open, taken);
         avail.reset(size_t(taken));
         applyRules(avail, MonthTokens::dayOf(taken), month_.weekdayOf(taken));

@@ -62,7 +62,8 @@ QString AutoTuneFilePath(const QString& appFolder) {
 
 QString ReadAutoTune(const QString& appFolder) {
     const QString path = AutoTuneFilePath(appFolder);
-    if (!QFileInfo::exists(path)) {
+    const std::optional<QString> text = readTextFile(path);
+    if (!text && !QFileInfo::exists(path)) {
         try {
             WriteAutoTune(appFolder, QStringLiteral("-1"));
         } catch (...) {
@@ -70,7 +71,7 @@ QString ReadAutoTune(const QString& appFolder) {
         }
         return QStringLiteral("-1");
     }
-    const QStringList lines = splitLines(readTextFile(path).value_or(QString()));
+    const QStringList lines = splitLines(text.value_or(QString()));
     return lines.isEmpty() ? QString() : trimBlanks(lines.first());
 }
 

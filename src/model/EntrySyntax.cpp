@@ -54,10 +54,42 @@ QString cutPieces(const QString& text, const QString& extraCuts) {
     return out;
 }
 
+// Numbers of one or two ASCII digits separated by single blanks, nothing else.
+bool isPlainNumberList(const QString& list) {
+    qsizetype digits = 0;
+    for (QChar c : list) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            if (++digits > 2)
+                return false;
+        } else if (c == kBlank && digits > 0) {
+            digits = 0;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0;
+}
+
+// Whether a list is already in canonical form: no blank before a dash or a blank, none after a dash, no
+// leading dash. Most stored lists are, and are then returned as they are.
+bool isCanonicalDateList(const QString& text) {
+    if (text.startsWith(kDash))
+        return false;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        const QChar c = text[i], next = text[i + 1];
+        if ((c == kBlank && (next == kDash || next == kBlank)) || (c == kDash && next == kBlank))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString CanonicaliseDateList(const QString& text) {
+    if (isCanonicalDateList(text))
+        return text;
     QString pass1;
+    pass1.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const bool dropped =
             text[i] == kBlank && i + 1 < text.size() && (text[i + 1] == kDash || text[i + 1] == kBlank);
@@ -65,6 +97,7 @@ QString CanonicaliseDateList(const QString& text) {
             pass1 += text[i];
     }
     QString pass2;
+    pass2.reserve(pass1.size());
     for (qsizetype i = 0; i < pass1.size(); ++i) {
         if (pass1[i] == kBlank && i > 0 && pass1[i - 1] == kDash)
             continue;
@@ -91,10 +124,13 @@ QString ExpandDateRanges(const QString& text) {
         const qint64 low = rangePart(range.left(split));
         qint64 high = rangePart(range.mid(split + 1));
         high = std::min(high, low + kMaxRangeLength);
-        QStringList numbers;
-        for (qint64 n = low; n <= high; ++n)
-            numbers << QString::number(n);
-        s.replace(range, numbers.join(kBlank));
+        QString numbers;
+        for (qint64 n = low; n <= high; ++n) {
+            if (n > low)
+                numbers += kBlank;
+            numbers += QString::number(n);
+        }
+        s.replace(range, numbers);
     }
     return s;
 }
@@ -102,6 +138,25 @@ QString ExpandDateRanges(const QString& text) {
 QString DateListToDayKeys(const QString& expandedList, const QString& letters) {
     if (expandedList.isEmpty())
         return {};
+    if (isPlainNumberList(expandedList)) {
+        // Numbers of one or two digits between single blanks: each cut piece is a number and a letter, so
+        // the keys are made directly.
+        QString keys;
+        keys.reserve(letters.size() * (expandedList.size() + 1) * 3 / 2);
+        for (QChar letter : letters) {
+            for (qsizetype start = 0; start < expandedList.size();) {
+                qsizetype end = expandedList.indexOf(kBlank, start);
+                if (end < 0)
+                    end = expandedList.size();
+                if (end - start == 1)
+                    keys += QLatin1Char('0');
+                keys += QStringView(expandedList).mid(start, end - start);
+                keys += letter;
+                start = end + 1;
+            }
+        }
+        return keys;
+    }
     const QString list = expandedList + kBlank;
     QString joined;
     for (QChar letter : letters) {

@@ -36,10 +36,16 @@ QString MonthTokenList(int month, int year) {
     const int days = daysInMonth(month, year);
     QString out;
     out.reserve(days * kSlotLetters * 4);
+    const int first = weekdayOf(QDate(year, month, 1)); // 1 = Sunday
     for (int d = 1; d <= days; ++d) {
-        const QChar weekday = QLatin1Char(char('0' + weekdayOf(QDate(year, month, d))));
-        for (char letter = 'A'; letter <= 'H'; ++letter)
-            out += twoDigits(d) + QLatin1Char(letter) + weekday;
+        const QChar tens = QLatin1Char(char('0' + d / 10)), units = QLatin1Char(char('0' + d % 10));
+        const QChar weekday = QLatin1Char(char('1' + (first - 1 + d - 1) % 7));
+        for (char letter = 'A'; letter <= 'H'; ++letter) {
+            out += tens;
+            out += units;
+            out += QLatin1Char(letter);
+            out += weekday;
+        }
     }
     return out;
 }

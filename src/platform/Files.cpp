@@ -3,14 +3,15 @@
 #include "platform/Error.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace rp {
@@ -25,10 +26,13 @@ QString crlfLines(const QStringList& lines) {
 }
 
 bool isMarkedReadOnly(const QString& path) {
-    const QFileInfo info(path);
-    // WriteUser is left out: it reports what this user may do, which for the administrator is everything.
-    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return !(info.permissions() & writeBits) || !info.isWritable();
+    // The write permission bits, and what access() says of this user (the administrator may write any
+    // file, except on a read-only file system). A file that cannot be looked at counts as read-only.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0)
+        return true;
+    return !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) || ::access(native.constData(), W_OK) != 0;
 }
 
 namespace {
@@ -66,12 +70,13 @@ void writeTransientTextFileAtomic(const QString& path, const QString& content) {
     // with plain system calls and renamed over the target: a generation writes many of these files, and
     // this costs a handful of calls each.
     static std::atomic<unsigned> counter{0};
+    static const pid_t pid = ::getpid();
     QByteArray temp;
     int fd = -1;
     // A name left behind by a killed process of the same id is passed over.
     for (int tries = 0; fd < 0 && (tries == 0 || (errno == EEXIST && tries < 100)); ++tries) {
         temp = QFile::encodeName(info.absoluteDir().filePath(
-            QStringLiteral(".%1.%2.%3").arg(info.fileName()).arg(::getpid()).arg(counter++)));
+            QStringLiteral(".%1.%2.%3").arg(info.fileName()).arg(pid).arg(counter++)));
         fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     }
     if (fd < 0)
@@ -101,10 +106,26 @@ void writeTextFileAtomic(const QString& path, const QString& content) {
 }
 
 std::optional<QByteArray> readBinaryFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Plain system calls: settings files are small and read at every generation.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    return file.readAll();
+    QByteArray bytes;
+    char buffer[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) { // a folder, or a read error
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    ::close(fd);
+    return bytes;
 }
 
 std::optional<QByteArray> readExistingBinaryFile(const QString& path) {
@@ -153,19 +174,28 @@ int deleteMatchingFiles(const QString& folder, const QString& pattern) {
 }
 
 int deleteMatchingFiles(const QString& folder, const QStringList& patterns) {
-    // Names are matched first, so that only the matching entries are looked at more closely.
+    // The folder is read with plain system calls and names are matched first, so that only the matching
+    // entries are looked at more closely (most file systems give the entry's type with its name).
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return 0;
+    const QByteArray prefix = QFile::encodeName(folder) + '/';
     int deleted = 0;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString name = it.fileName();
+    while (const dirent* entry = ::readdir(dir)) {
+        const QString name = QFile::decodeName(entry->d_name);
         if (std::none_of(patterns.cbegin(), patterns.cend(),
                          [&](const QString& p) { return matchesWildcard(name, p); }))
             continue;
-        const QFileInfo e(path);
-        if (e.isFile() && !e.isSymLink() && QFile::remove(path))
+        const QByteArray path = prefix + entry->d_name;
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            regular = ::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode);
+        }
+        if (regular && ::unlink(path.constData()) == 0)
             ++deleted;
     }
+    ::closedir(dir);
     return deleted;
 }
 

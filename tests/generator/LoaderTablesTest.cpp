@@ -24,7 +24,7 @@ TEST(SiteSlots, TwoSitesWithTheSamePatternShareEachSlotOnceInTheCombinedList) {
     ASSERT_TRUE(LoadSites(run.program, tables));
     QStringList combined;
     for (int index : tables.combined)
-        combined << tables.month.token(index);
+        combined << tables.month.token(index).toString();
     // Site 1's Sunday A slots first, then what only site 2 has.
     EXPECT_EQ(combined,
               (QStringList{"01A1", "08A1", "15A1", "22A1", "29A1", "01C1", "08C1", "15C1", "22C1", "29C1"}));

@@ -5,6 +5,7 @@
 #include "model/Tokens.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace rp;
 
@@ -79,6 +80,46 @@ TEST(DateListToDayKeys, SiteListsGiveSiteTokensWithTheLetterS) {
 TEST(DateListToDayKeys, EmptyListGivesNoKeysAndOtherLengthsAreKept) {
     EXPECT_EQ(DateListToDayKeys(QString(), QStringLiteral("ABCDEFGH")), QString());
     EXPECT_EQ(DateListToDayKeys(QStringLiteral("005 6"), QStringLiteral("A")), QStringLiteral("005A06A"));
+}
+
+namespace {
+// The keys as the lists define them: every blank of the list and a final one become the letter, the text of
+// all letters is cut after each slot or given letter, a two-character piece gets a leading "0", and what
+// follows the last cut is dropped.
+QString keysByCutting(const QString& list, const QString& letters) {
+    if (list.isEmpty())
+        return {};
+    QString joined;
+    for (QChar letter : letters)
+        joined += QString(list + QLatin1Char(' ')).replace(QLatin1Char(' '), letter);
+    QString keys;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < joined.size(); ++i) {
+        if ((joined[i] >= QLatin1Char('A') && joined[i] <= QLatin1Char('H')) || letters.contains(joined[i])) {
+            keys += (i + 1 - start == 2 ? QStringLiteral("0") : QString()) + joined.mid(start, i + 1 - start);
+            start = i + 1;
+        }
+    }
+    return keys;
+}
+} // namespace
+
+// Lists of blanks, dashes, digits and stray letters, canonicalised and expanded as the generator does:
+// the keys made directly for plain lists are those of cutting the text.
+TEST(DateListToDayKeys, AgreesWithCuttingTheTextForAnyList) {
+    std::mt19937 random(20261210);
+    const QString alphabet = QStringLiteral("0123456789  --1AS");
+    const QStringList letterSets = {QStringLiteral("AB"), QStringLiteral("CDEF"), QStringLiteral("GH"),
+                                    QStringLiteral("ABCDEFGH"), QStringLiteral("S")};
+    for (int n = 0; n < 4000; ++n) {
+        QString field;
+        for (int k = int(random() % 12); k > 0; --k)
+            field += alphabet[qsizetype(random() % alphabet.size())];
+        const QString list = expanded(field);
+        for (const QString& letters : letterSets)
+            ASSERT_EQ(DateListToDayKeys(list, letters), keysByCutting(list, letters))
+                << qPrintable(field) << " " << qPrintable(letters);
+    }
 }
 
 TEST(NormaliseManualList, CutsAfterEachSlotLetterAndPadsOneDigitDays) {
