@@ -1,6 +1,7 @@
 // Whole generations in process: the largest office the program allows (9 sites with every slot A-H on
 // every day of a 31-day month, 99 agents) with each method, offices of 1, 3 and 9 sites with 10 to 99
-// agents, and each example office.
+// agents, and each example office. The program folders are kept in memory where the machine allows it
+// (see benchParent).
 
 #include "ScriptedUi.h"
 #include "display_settings/DisplaySettings.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -20,6 +22,19 @@ namespace {
 using namespace rp;
 
 enum class Method { Automatic, Rules1, Rules2 };
+
+// Where the program folders are made: in memory (/dev/shm) where the machine has such a folder, or in the
+// folder named by ROTAPLAN_BENCH_FOLDER (to measure on a disk). Generations run here back to back thousands
+// of times a second, each deleting and creating the month's files; on a disk file system without a journal
+// (ext4 as many virtual machines have it) every new file is then placed past each one deleted in the last
+// seconds, a cost that grows with the loop and that no office generating its month meets.
+QString benchParent() {
+    const QString chosen = qEnvironmentVariable("ROTAPLAN_BENCH_FOLDER");
+    if (!chosen.isEmpty())
+        return chosen;
+    const QFileInfo shm(QStringLiteral("/dev/shm"));
+    return shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
+}
 
 // A program folder holding the installed settings, an office database and the chosen method.
 class BenchFolder {
@@ -41,7 +56,7 @@ public:
     QString office() const { return dir_.filePath(QStringLiteral("floor.mdb")); }
 
 private:
-    QTemporaryDir dir_;
+    QTemporaryDir dir_{benchParent() + QStringLiteral("/rotaplan-bench-XXXXXX")};
 };
 
 // An office of the given size: every slot A-H open on every day at each site, each agent allowed at every
