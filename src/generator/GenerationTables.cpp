@@ -8,7 +8,7 @@ int SiteResult::owner(const QString& initials) {
     const auto it = byInitials_.constFind(initials);
     if (it != byInitials_.cend())
         return *it;
-    owners_.emplace_back();
+    owners_.emplace_back().own.reserve(8); // a few records an owner: no regrowing one by one
     return byInitials_[initials] = int(owners_.size() - 1);
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/Calendar.h"
 
+#include <algorithm>
+
 namespace rp {
 
 MonthTokens::MonthTokens(int month, int year)
@@ -14,10 +16,11 @@ MonthTokens::MonthTokens(int month, int year)
 }
 
 QString MonthTokens::record(int index, const QString& initials) const {
-    QString r;
-    r.reserve(4 + initials.size());
-    r.append(token(index));
-    r.append(initials);
+    // Made at its full size at once: a generation makes one for every slot.
+    QString r(4 + initials.size(), Qt::Uninitialized);
+    QChar* out = r.data();
+    std::copy_n(text_.constData() + index * 4, 4, out);
+    std::copy_n(initials.constData(), initials.size(), out + 4);
     return r;
 }
 

@@ -17,10 +17,14 @@
 namespace rp {
 
 QString crlfLines(const QStringList& lines) {
+    qsizetype size = 0;
+    for (const QString& l : lines)
+        size += l.size() + 2;
     QString out;
+    out.reserve(size);
     for (const QString& l : lines) {
         out += l;
-        out += QStringLiteral("\r\n");
+        out += QLatin1String("\r\n");
     }
     return out;
 }
