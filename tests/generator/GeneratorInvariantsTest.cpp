@@ -297,18 +297,6 @@ std::map<QString, std::string> generatedFiles(const OfficeRun& run) {
     return files;
 }
 
-TuneSettings randomRules(Dice& dice) {
-    TuneSettings t;
-    t.daysAfter = int16_t(dice(3));
-    t.daysBefore = int16_t(dice(3));
-    t.onceDay = int16_t(dice.chance(50) ? 1 : dice(2) - 1); // -1 does not switch it on
-    t.onceWeek = int16_t(dice.chance(20));
-    t.onceWeekday = int16_t(dice.chance(20));
-    t.method1 = dice.chance(50) ? -1 : 0;
-    t.method2 = t.method1 == -1 ? 0 : -1;
-    return t;
-}
-
 } // namespace
 
 TEST(GeneratorInvariants, HoldOnRandomOfficesUnderBothRoutinesAndRepeatExactly) {
@@ -325,13 +313,7 @@ TEST(GeneratorInvariants, HoldOnRandomOfficesUnderBothRoutinesAndRepeatExactly) 
                                   [&](const RandomRequest& r) { return !office.placed(r); }));
         for (const bool automatic : {true, false}) {
             SCOPED_TRACE("office " + std::to_string(n) + (automatic ? ", automatic" : ", rules"));
-            TuneSettings rules;
-            if (automatic) {
-                run.useAutomatic();
-            } else {
-                rules = randomRules(dice);
-                run.useRules(rules);
-            }
+            const TuneSettings rules = useRandomMethod(run, dice, automatic);
             const int rotation = 1 + dice(office.entries());
             const auto toggles = run.program.schedule.PassToggle;
             run.ui.clear();

@@ -48,18 +48,6 @@ Requests requestsOf(const RandomOffice& office) {
     return requests;
 }
 
-TuneSettings randomRules(Dice& dice) {
-    TuneSettings t;
-    t.daysAfter = int16_t(dice(3));
-    t.daysBefore = int16_t(dice(3));
-    t.onceDay = int16_t(dice(2));
-    t.onceWeek = int16_t(dice.chance(20));
-    t.onceWeekday = int16_t(dice.chance(20));
-    t.method1 = dice.chance(50) ? -1 : 0;
-    t.method2 = t.method1 == -1 ? 0 : -1;
-    return t;
-}
-
 // Checks the calendars of a generation against the requests; returns the number of generated duties.
 int checkGeneration(const OfficeRun& run, const Requests& requests, bool manualDaysTaken) {
     QHash<QString, int> manualLeft = requests.records;
@@ -105,13 +93,7 @@ TEST(ManualRequests, RandomOfficesKeepTheMaximumLessAllRequestsAndTheRequestedDa
         const Requests requests = requestsOf(makeRandomOffice(dice, run));
         for (const bool automatic : {true, false}) {
             SCOPED_TRACE("office " + std::to_string(office) + (automatic ? ", automatic" : ", rules"));
-            TuneSettings rules;
-            if (automatic) {
-                run.useAutomatic();
-            } else {
-                rules = randomRules(dice);
-                run.useRules(rules);
-            }
+            const TuneSettings rules = useRandomMethod(run, dice, automatic);
             run.ui.clear();
             const GenerationSummary summary = run.generate(1 + dice(requests.entries));
             ASSERT_TRUE(run.ui.messages().empty()) << run.shown().join('\n').toStdString();

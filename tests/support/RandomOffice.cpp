@@ -285,4 +285,26 @@ RandomOffice makeRandomOffice(Dice& dice, OfficeRun& run, RandomShape shape) {
     return office;
 }
 
+TuneSettings randomRules(Dice& dice) {
+    TuneSettings t;
+    t.daysAfter = int16_t(dice(3));
+    t.daysBefore = int16_t(dice(3));
+    t.onceDay = int16_t(dice.chance(50) ? 1 : dice(2) - 1);
+    t.onceWeek = int16_t(dice.chance(20));
+    t.onceWeekday = int16_t(dice.chance(20));
+    t.method1 = dice.chance(50) ? -1 : 0;
+    t.method2 = t.method1 == -1 ? 0 : -1;
+    return t;
+}
+
+TuneSettings useRandomMethod(OfficeRun& run, Dice& dice, bool automatic) {
+    if (automatic) {
+        run.useAutomatic();
+        return {};
+    }
+    const TuneSettings rules = randomRules(dice);
+    run.useRules(rules);
+    return rules;
+}
+
 } // namespace rp::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OfficeBuilder.h"
+#include "model/EngineSettings.h"
 
 #include <QSet>
 #include <QString>
@@ -82,5 +83,12 @@ RandomOffice makeRandomOffice(Dice& dice, OfficeRun& run, RandomShape shape = Ra
 // A program folder for hundreds of random offices, made in memory where the system offers it, so that
 // their generations' files cost little.
 std::unique_ptr<OfficeRun> officeRunInMemory(int month = 1, int year = 2023);
+
+// Spacing, once a day, a week and a weekday, and method 1 or 2, drawn as a user could set them (once a day
+// also -1, which does not switch it on).
+TuneSettings randomRules(Dice& dice);
+// Sets the run to the automatic routine, or to rules drawn by randomRules; returns the rules used (the
+// defaults for the automatic routine).
+TuneSettings useRandomMethod(OfficeRun& run, Dice& dice, bool automatic);
 
 } // namespace rp::test
