@@ -6,6 +6,7 @@
 #include "platform/Text.h"
 #include "workspace/DayTextsFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -119,18 +120,25 @@ bool IsListedSiteNumber(const QString& siteNumberText) {
 SavedList ArrayFilesFunction(const QString& appFolder) {
     SavedList list;
     QStringList captions(5), files(5);
+    QList<QDateTime> modified(5);
     int last = 0;
-    for (const QString& name : fileNames(SavedFolder(appFolder))) {
+    const QString folder = SavedFolder(appFolder);
+    for (const QString& name : fileNames(folder)) {
         if (!IsSavedCalendarName(name))
             continue;
         if (!IsListedSiteNumber(name.left(1))) {
             list.overLimit = true;
             continue;
         }
-        last = name[0].digitValue();
-        captions[last - 1] =
+        const int site = name[0].digitValue();
+        last = std::max(last, site);
+        const QDateTime time = QFileInfo(folder + QLatin1Char('/') + name).lastModified();
+        if (!files[site - 1].isEmpty() && time < modified[site - 1])
+            continue;
+        modified[site - 1] = time;
+        captions[site - 1] =
             name.left(1) + QLatin1Char(' ') + name.mid(6, std::max<qsizetype>(0, name.size() - 10));
-        files[last - 1] = name;
+        files[site - 1] = name;
     }
     captions.resize(last);
     files.resize(last);
@@ -167,6 +175,23 @@ void WriteSavedSchedule(const QString& calendarPath, const QString& reportPath, 
         }
         throw;
     }
+}
+
+QString SaveSiteSchedule(const QString& appFolder, const SavedSchedule& schedule, const QString& reportText) {
+    const QString folder = SavedFolder(appFolder);
+    const QString calendar =
+        SavedFilePath(folder, SavedCalendarFileName(schedule.siteNumberText, CleanName(schedule.heading)));
+    const QString calendarName = QFileInfo(calendar).fileName();
+    WriteSavedSchedule(calendar, SavedFilePath(folder, SavedReportFileName(calendarName)), schedule,
+                       reportText);
+    for (const QString& name : fileNames(folder)) {
+        if (name == calendarName || !IsSavedCalendarName(name) || name[0] != calendarName[0])
+            continue;
+        // The report first: a calendar left without its report still opens, a report alone is never listed.
+        QFile::remove(SavedFilePath(folder, SavedReportFileName(name)));
+        QFile::remove(folder + QLatin1Char('/') + name);
+    }
+    return calendar;
 }
 
 std::optional<SavedSchedule> ReadSavedCalendar(const QString& path, QChar siteDigit) {

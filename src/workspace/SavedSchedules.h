@@ -27,7 +27,9 @@ QString SavedReportFileName(const QString& calendarFileName);
 QString SavedFilePath(const QString& folder, const QString& fileName);
 
 // The saved-schedule menu: captions[k] is "<k+1> <name>" for the calendar file of site number k + 1
-// (sites 1 to 5), or empty; the last entry is always empty. files[k] is the file the caption came from.
+// (sites 1 to 5), or empty; the last entry is always empty. files[k] is the file the caption came from;
+// of two calendar files of one site number (a folder written before a renamed site's save replaced the
+// older one) the one modified last is listed.
 struct SavedList {
     QStringList captions{QString()};
     QStringList files{QString()};
@@ -56,6 +58,12 @@ QString SavedCalendarText(const SavedSchedule& schedule);
 // calendar file is put back as it was.
 void WriteSavedSchedule(const QString& calendarPath, const QString& reportPath, const SavedSchedule& schedule,
                         const QString& reportText);
+
+// Saves the schedule as the one saved schedule of its site number: the pair named after its heading is
+// written (over a file of that name in any letter case), and only then is every other pair of the same
+// site number, saved under an earlier name of the site, removed. Throws Error when the new pair cannot
+// be written; the older pairs are then left as they were. Returns the calendar file written.
+QString SaveSiteSchedule(const QString& appFolder, const SavedSchedule& schedule, const QString& reportText);
 
 // Reads a calendar file saved for the site number given as one digit. Nothing when the file is missing
 // or empty or its header is no saved schedule of that site: a line 1 other than the digit, a month

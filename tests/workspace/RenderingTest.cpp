@@ -3,6 +3,7 @@
 #include "TestFolder.h"
 #include "model/ScheduleState.h"
 #include "model/SlotTimesFile.h"
+#include "workspace/PrintNames.h"
 
 using namespace rp;
 
@@ -144,4 +145,19 @@ TEST(MonthRange, RunsFromSundayToTheSaturdayAfterTheLastDay) {
     const MonthRange mar = SetMonthRange(3, 2008);
     EXPECT_EQ(mar.first, QDate(2008, 2, 24));
     EXPECT_EQ(mar.last, QDate(2008, 4, 5));
+}
+
+// The name a printout is offered under is a plain file name: no folder separator, no full stop that a
+// print dialogue would take for an extension.
+TEST(PrintNames, DocumentNamesAreFileNames) {
+    const struct {
+        const char* heading;
+        int month;
+        const char* name;
+    } cases[] = {{"Downtown. ", 2, "Downtown 2027-02"},
+                 {"St. Mary's/North: A&B ", 11, "St Mary s North A&B 2027-11"},
+                 {" ../.. ", 1, "2027-01"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(PrintDocumentName(QString::fromUtf8(c.heading), c.month, 2027), QLatin1String(c.name));
+    EXPECT_FALSE(PrintTitleSuffix().contains(QLatin1String(".example")));
 }

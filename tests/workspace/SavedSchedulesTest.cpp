@@ -3,6 +3,9 @@
 #include "TestFolder.h"
 #include "platform/Error.h"
 
+#include <QDateTime>
+#include <QFile>
+
 using namespace rp;
 using namespace rp::test;
 
@@ -35,4 +38,22 @@ TEST(SavedSchedules, ReadBackIsWhatWasWritten) {
     EXPECT_EQ(ReadSavedReport(rpt), QStringLiteral("Ren\u00e9"));
     folder.write(QStringLiteral("dir/x"), "");
     EXPECT_THROW(ReadSavedCalendar(folder.file(QStringLiteral("dir")), QLatin1Char('2')), Error);
+}
+
+// Of two calendar files of one site number, left by a rename before a save replaced the older pair, the
+// menu lists the one written last, whatever their names' order.
+TEST(SavedSchedules, TheNewerOfTwoPairsOfASiteIsListed) {
+    TestFolder folder;
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const auto& [name, age] : {std::pair{"Saved/1_CAL_Annex.TXT", 0},
+                                    {"Saved/1_CAL_Downtown.TXT", 60},
+                                    {"Saved/2_CAL_East.TXT", 60},
+                                    {"Saved/2_CAL_Bay.TXT", 0}}) {
+        folder.write(QLatin1String(name), "");
+        QFile file(folder.file(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(now.addSecs(-age), QFileDevice::FileModificationTime));
+    }
+    EXPECT_EQ(ArrayFilesFunction(folder.path()).captions,
+              (QStringList{QStringLiteral("1 Annex"), QStringLiteral("2 Bay"), QString()}));
 }

@@ -49,8 +49,6 @@ void BackupWindows::importData() {
     frmCalendar& main = *session_.calendar;
     program.ui.setBusy(true);
     main.repaint();
-    if (session_.workspace.state.IsExampleSchedule && main.commands.exitExample)
-        main.commands.exitExample();
     ImportTarget target;
     target.office = program.paths.officeDatabase();
     target.backupFolder = program.paths.file(QStringLiteral("Backup"));
@@ -59,6 +57,10 @@ void BackupWindows::importData() {
     for (;;) {
         target.when = now();
         if (ImportFromDrive(program.ui, target, drive, copies)) {
+            // An example shown is left only now that the office was replaced: a cancelled or failed
+            // import keeps it.
+            if (session_.workspace.state.IsExampleSchedule && main.commands.exitExample)
+                main.commands.exitExample();
             // The calendars of the last generation came from the replaced office.
             DeleteCalendarFiles(program.paths.AppFolder, false);
             main.ButtonOnOff(false);

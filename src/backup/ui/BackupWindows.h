@@ -23,9 +23,9 @@ public:
     // File | Export (Backup), and Yes to the backup question at Exit: asks for a drive until an export
     // succeeds or the chooser is cancelled.
     void exportData();
-    // File | Import: leaves an example first, then asks for a drive until an import succeeds or the
-    // chooser is cancelled. A successful import closes the windows that read the office database and
-    // deletes the calendar files of the last generation.
+    // File | Import: asks for a drive until an import succeeds or the chooser is cancelled. A successful
+    // import leaves an example in use, closes the windows that read the office database and deletes the
+    // calendar files of the last generation.
     void importData();
 
     frmDrive* chooser();

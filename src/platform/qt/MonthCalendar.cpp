@@ -589,16 +589,21 @@ bool MonthCalendar::printTo(QPagedPaintDevice& device) const {
     return printCalendarPages(device, printoutContent());
 }
 
-bool MonthCalendar::PrintCalendar(QWidget* parent) {
+QString MonthCalendar::PrintDocName() const {
+    return printDocName_.isEmpty() ? printTitle_.trimmed() : printDocName_;
+}
+
+CalendarPrintResult MonthCalendar::PrintCalendar(QWidget* parent) {
     endDayEdit(true);
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(printTitle_.trimmed());
+    printer.setDocName(PrintDocName());
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageMargins(kPdfMargins, QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, parent != nullptr ? parent : this);
     if (dialog.exec() != QDialog::Accepted)
-        return false;
-    return printTo(printer);
+        return {};
+    const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    return {printTo(printer), file};
 }
 
 bool MonthCalendar::printToPdf(const QString& path) const {

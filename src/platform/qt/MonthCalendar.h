@@ -15,6 +15,13 @@ namespace rp {
 class DayEditor;
 struct PrintoutContent;
 
+// Where a printout went: printed tells whether its pages were made, file names the PDF file chosen in
+// the print dialogue (empty for a printer, and when the dialogue was cancelled).
+struct CalendarPrintResult {
+    bool printed = false;
+    QString file;
+};
+
 // The month control of the main window: a week grid, Sunday first, from FirstDate to LastDate with one
 // multi-line text per date, edited in place and printed with a title and a sub-title.
 //
@@ -85,6 +92,10 @@ public:
     // Headings of the printout.
     QString PrintTitle() const { return printTitle_; }
     void setPrintTitle(const QString& title) { printTitle_ = title; }
+    // The document's name, which the print dialogue also offers as the PDF file's name: a name fit for
+    // a file, without the title's "/" and full stops. The trimmed title when none is set.
+    QString PrintDocName() const;
+    void setPrintDocName(const QString& name) { printDocName_ = name; }
     QString PrintSubTitle() const { return printSubTitle_; }
     void setPrintSubTitle(const QString& subTitle) { printSubTitle_ = subTitle; }
 
@@ -109,8 +120,8 @@ public:
     QScrollBar* verticalScrollBar() const { return scrollBar_; }
 
     // Printing of PrintFirstDate..PrintLastDate. PrintCalendar asks with the print dialogue (which also
-    // offers a PDF file) and returns whether it printed; cancelling prints nothing.
-    bool PrintCalendar(QWidget* parent = nullptr);
+    // offers a PDF file) and says where the pages went; cancelling prints nothing.
+    CalendarPrintResult PrintCalendar(QWidget* parent = nullptr);
     bool printTo(QPagedPaintDevice& device) const;
     // Writes a landscape Letter PDF; a file that cannot be written throws Error.
     bool printToPdf(const QString& path) const;
@@ -172,6 +183,7 @@ private:
     QFont printTextFont_;
     int foreColor_ = 0;
     QString printTitle_;
+    QString printDocName_;
     QString printSubTitle_;
 
     QScrollBar* scrollBar_ = nullptr;

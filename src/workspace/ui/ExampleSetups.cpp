@@ -2,6 +2,7 @@
 
 #include "model/CalendarFiles.h"
 #include "platform/ErrorReport.h"
+#include "platform/Files.h"
 #include "platform/Ui.h"
 #include "workspace/Examples.h"
 #include "workspace/ui/DesktopSession.h"
@@ -10,9 +11,12 @@
 #include "workspace/ui/menunew.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <optional>
 
 namespace rp {
 
@@ -66,6 +70,9 @@ void ExampleSetups::showExample(int entry) {
                    QStringLiteral("Example file not found"), Icon::Information);
         return;
     }
+    // The example's generation replaces the schedule shown, with any days typed into it.
+    session_.calendar->savePrompt();
+    session_.workspace.state.EditDay = false;
     DeleteCalendarFiles(program.paths.AppFolder, false);
     program.schedule.CurrentSiteCalendar = 0;
     session_.workspace.state.IsExampleSchedule = true;
@@ -124,22 +131,37 @@ void ExampleSetups::cmdSetAsDefault_Click() {
     }
     session_.controller->windows.closeOfficeWindows();
     const QString office = program.paths.officeDatabase();
+    const QString backupFolder = program.paths.file(QStringLiteral("Backup"));
+    // A failure names the file that failed and keeps the example in use, with the office database and the
+    // Backup folder as they were.
+    const auto refuse = [&](const QString& what, const Error& e) {
+        ui.setBusy(false);
+        ui.message(what + QStringLiteral(": ") + e.description +
+                       QStringLiteral(". The office was not replaced."),
+                   QStringLiteral("Example Default"), Icon::Critical);
+    };
+    // The dated safety copy comes first; the office database is replaced only once it is written.
+    const bool hadBackupFolder = QFileInfo::exists(backupFolder);
+    std::optional<QString> backup;
     try {
-        // The dated backup comes first; the office database is replaced only once it is written.
         if (QFileInfo::exists(office))
-            WriteDatedBackup(office, program.paths.file(QStringLiteral("Backup")), now(), copies);
+            backup = WriteDatedBackup(office, backupFolder, now(), copies);
+    } catch (const Error& e) {
+        refuse(QStringLiteral("The safety copy of the office could not be written to ") + backupFolder, e);
+        return;
+    }
+    try {
+        // An office marked read-only is not replaced, although its folder would allow it.
+        if (QFileInfo::exists(office) && isMarkedReadOnly(office))
+            throw Error::runtime(err::PermissionDenied);
         copies.database(program.paths.DatabasePath, office).commit();
     } catch (const Error& e) {
-        ui.setBusy(false);
-        if (e.number == err::PermissionDenied) {
-            try {
-                ShowDatabaseAccessMessage(ui, office);
-            } catch (const ProgramEnded&) {
-                return;
-            }
-        }
-        ui.message(ErrorReportText(e), QStringLiteral("Example Default"), Icon::Critical);
-        return; // the example stays in use
+        if (backup)
+            QFile::remove(*backup);
+        if (!hadBackupFolder)
+            QDir().rmdir(backupFolder);
+        refuse(QStringLiteral("The example could not be copied over the office database ") + office, e);
+        return;
     }
     leaveExample();
     ui.message(

@@ -13,7 +13,7 @@
 #include "platform/qt/Twips.h"
 #include "workspace/DayTextsFile.h"
 #include "workspace/PersonalCalendar.h"
-#include "workspace/ProductInfo.h"
+#include "workspace/PrintNames.h"
 #include "workspace/Rendering.h"
 #include "workspace/SavedSchedules.h"
 #include "workspace/Workspace.h"
@@ -188,10 +188,6 @@ void frmCalendar::endPendingDayEdit() {
     ctCalendar1->endDayEdit(true);
 }
 
-QString frmCalendar::printTitleSuffix() const {
-    return QString(20, QLatin1Char(' ')) + kProductWebAddress;
-}
-
 // ---- workspace routines -----------------------------------------------------------------------------------
 
 void frmCalendar::ButtonOnOff(bool btnOn) {
@@ -314,13 +310,15 @@ void frmCalendar::DisplaySite() {
         const SiteDescription header = ReadDescriptionFile(file + QLatin1Char('D'));
         s.SiteHeading = header.heading;
         s.SiteNumberText = header.numberText;
+        ctCalendar1->setPrintDocName(
+            PrintDocumentName(s.SiteHeading, s.SchedMonth.toInt(), s.SchedYear.toInt()));
         if (ws_.state.IsExampleSchedule) {
             ChangeHeading(QStringLiteral("Example"), QStringLiteral("EXAMPLE SITE: ") + s.SiteHeading);
-            ctCalendar1->setPrintTitle(QStringLiteral("EXAMPLE SITE: ") + s.SiteHeading + printTitleSuffix());
+            ctCalendar1->setPrintTitle(QStringLiteral("EXAMPLE SITE: ") + s.SiteHeading + PrintTitleSuffix());
         } else {
             ChangeHeading(QStringLiteral("Generated"), s.SiteHeading);
             ctCalendar1->setPrintTitle(s.SiteHeading + QStringLiteral("  ") + s.SchedMonth +
-                                       QLatin1Char('/') + s.SchedYear + printTitleSuffix());
+                                       QLatin1Char('/') + s.SchedYear + PrintTitleSuffix());
         }
         if (s.CurrentSiteCalendar == s.CalendarCount)
             s.CurrentSiteCalendar = 0;
@@ -401,7 +399,8 @@ void frmCalendar::GetPersonalCalendar() {
     const QString monthYear = m.monthText() + QLatin1Char('/') + m.yearText();
     ChangeHeading(QStringLiteral("Personal"), QStringLiteral("Personal Calendar:  ") + monthYear);
     ctCalendar1->setPrintTitle(QStringLiteral("Personal Calendar: ") + monthYear + QLatin1Char('.') +
-                               printTitleSuffix());
+                               PrintTitleSuffix());
+    ctCalendar1->setPrintDocName(PrintDocumentName(QStringLiteral("Personal Calendar"), m.month, m.year));
     ctCalendar1->setPrintSubTitle(QString());
     const QDate first(m.year, m.month, 1);
     ctCalendar1->setDate(first);
@@ -461,9 +460,12 @@ void frmCalendar::SaveMePersonalCalendar() {
 // ---- commands
 // -----------------------------------------------------------------------------------------------
 
-bool frmCalendar::savePrompt() {
-    if (!(ws_.state.EditDay && ws_.state.IsSavedSchedule))
-        return true;
+// Typed changes of a generated schedule are offered for saving as well as those of a saved one: leaving
+// either loses them.
+void frmCalendar::savePrompt() {
+    const GetSet& g = ws_.state;
+    if (!(g.EditDay && (g.IsSavedSchedule || (g.IsGeneratedSchedule && siteCalendarShown()))))
+        return;
     const Answer a = ui_.message(QStringLiteral("Save changes to current schedule? ") + kCrLf + kCrLf,
                                  QStringLiteral("Save Schedule?"), Icon::Question, Buttons::YesNo);
     if (a == Answer::Yes)
@@ -471,7 +473,6 @@ bool frmCalendar::savePrompt() {
     else
         ui_.message(QStringLiteral("Current Schedule has NOT been saved"), QStringLiteral("Not saved"),
                     Icon::Information);
-    return true;
 }
 
 void frmCalendar::cmdPersonal_Click() {
@@ -514,6 +515,7 @@ void frmCalendar::cmdGenerate_Click() {
 void frmCalendar::cmdDisplaySite_Click() {
     endPendingDayEdit();
     savePrompt();
+    ws_.state.EditDay = false; // the edits were those of the calendar left
     ws_.ReportText.clear();
     ws_.state.IsSavedSchedule = false;
     ws_.state.IsGeneratedSchedule = true;
@@ -540,11 +542,18 @@ void frmCalendar::cmdPrint_Click() {
         execDialog(*comments_);
         ctCalendar1->setPrintSubTitle(ws_.CommentText);
     }
-    printCalendar(*ctCalendar1);
+    const CalendarPrintResult printout = printCalendar(*ctCalendar1);
     QApplication::processEvents();
-    ui_.message(
-        QStringLiteral("If you did not select CANCEL, your Calendar/Schedule has been sent to the printer"),
-        QStringLiteral("Printing"), Icon::Information);
+    if (printout.file.isEmpty())
+        ui_.message(QStringLiteral(
+                        "If you did not select CANCEL, your Calendar/Schedule has been sent to the printer"),
+                    QStringLiteral("Printing"), Icon::Information);
+    else if (printout.printed)
+        ui_.message(QStringLiteral("Saved to ") + printout.file, QStringLiteral("Printing"),
+                    Icon::Information);
+    else
+        ui_.message(QStringLiteral("The Calendar/Schedule could not be saved to ") + printout.file,
+                    QStringLiteral("Printing"), Icon::Warning);
     if (g.IsGeneratedSchedule || g.IsExampleSchedule || g.IsSavedSchedule) {
         const Answer a = ui_.message(
             QStringLiteral("Would you like to View and/or Print the 'Assignments by Agent' report ? ") +
@@ -557,6 +566,7 @@ void frmCalendar::cmdPrint_Click() {
 
 void frmCalendar::cmdExit_Click() {
     endPendingDayEdit();
+    savePrompt();
     DeleteCalendarFiles(program_.paths.AppFolder, false);
     m_CancelClose = false;
     SaveMePersonalCalendar();

@@ -19,6 +19,7 @@ class Ui;
 class frmComments;
 class frmPersonalCalendar;
 class menunew;
+struct CalendarPrintResult;
 struct Program;
 struct SavedSchedule;
 struct Workspace;
@@ -121,7 +122,7 @@ public:
 
     bool cancelClose() const { return m_CancelClose; }
     // Prints the month control; the default shows the print dialog. Tests print to a file instead.
-    std::function<bool(MonthCalendar&)> printCalendar;
+    std::function<CalendarPrintResult(MonthCalendar&)> printCalendar;
     // Shows a modal dialog; the default runs its event loop. Tests answer dialogs themselves.
     std::function<int(QDialog&)> execDialog;
     // Today, for the personal calendar; tests fix it.
@@ -148,6 +149,8 @@ public:
         std::function<void()> browser;       // Help | web help
         std::function<void()> about;         // Help | About
     } commands;
+    // Before a command replaces the shown site calendar: offers to save it when a day of it was edited.
+    void savePrompt();
     // Runs an attached command, or says it is not available yet.
     void run(const std::function<void()>& command);
 
@@ -163,11 +166,9 @@ private:
     QPushButton* addButton(const QString& name, const QString& caption, const QString& tip);
     QAction* addMenuAction(QMenu* menu, const QString& name, const QString& caption);
     void buildMenus();
-    bool savePrompt();
     void notAvailable();
     void runController(void (menunew::*command)());
     void endPendingDayEdit();
-    QString printTitleSuffix() const;
     void fillSavedMenu(bool reportLimit);
     bool siteCalendarShown() const;
     std::optional<SavedSchedule> GetSavedSchedule(QChar siteDigit);

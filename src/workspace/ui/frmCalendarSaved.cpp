@@ -7,12 +7,12 @@
 #include "platform/Ui.h"
 #include "platform/qt/MonthCalendar.h"
 #include "reports/AssignmentsReport.h"
+#include "workspace/PrintNames.h"
 #include "workspace/SavedSchedules.h"
 #include "workspace/Workspace.h"
 #include "workspace/ui/frmCalendar.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QPushButton>
 
 namespace rp {
@@ -115,12 +115,7 @@ bool frmCalendar::SaveMeSchedule() {
                             {}};
         for (QDate d = ctCalendar1->FirstDate(); d <= ctCalendar1->LastDate(); d = d.addDays(1))
             saved.texts << ctCalendar1->CellText(d);
-        const QString folder = SavedFolder(program_.paths.AppFolder);
-        // An earlier file of the same name in another letter case is written over, as the report beside it.
-        const QString calendar =
-            SavedFilePath(folder, SavedCalendarFileName(s.SiteNumberText, CleanName(s.SiteHeading)));
-        const QString report = SavedFilePath(folder, SavedReportFileName(QFileInfo(calendar).fileName()));
-        WriteSavedSchedule(calendar, report, saved, ws_.ReportText);
+        SaveSiteSchedule(program_.paths.AppFolder, saved, ws_.ReportText);
     } catch (const Error& e) {
         ui_.setBusy(false);
         ui_.message(errorText(e), QStringLiteral("frmCalendar.SaveMeSchedule"));
@@ -222,7 +217,8 @@ bool frmCalendar::drawSavedSchedule() {
     ctCalendar1->setDate(firstOfMonth);
     ctCalendar1->setDayBackColor(firstOfMonth, 0xE0E0E0);
     repaint();
-    ctCalendar1->setPrintTitle(saved.heading + QStringLiteral("  ") + monthYear + printTitleSuffix());
+    ctCalendar1->setPrintTitle(saved.heading + QStringLiteral("  ") + monthYear + PrintTitleSuffix());
+    ctCalendar1->setPrintDocName(PrintDocumentName(saved.heading, saved.month.toInt(), saved.year.toInt()));
     LoadSavedReport();
     ui_.message(QStringLiteral("Saved schedule retrieved and opened"), QStringLiteral("Ready"),
                 Icon::Information);

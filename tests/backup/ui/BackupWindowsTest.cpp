@@ -127,7 +127,8 @@ TEST_F(BackupTest, ImportLeavesTheExampleAndReopensTheEditorsOnTheImportedOffice
     const auto closeEditors = session->controller->windows.closeEditors;
     QByteArray officeAtClose;
     session->controller->windows.closeEditors = [&, closeEditors] {
-        officeAtClose = readFile(officePath());
+        if (officeAtClose.isEmpty()) // the first closing; leaving the example closes them once more
+            officeAtClose = readFile(officePath());
         closeEditors();
     };
 
@@ -155,6 +156,28 @@ TEST_F(BackupTest, ImportLeavesTheExampleAndReopensTheEditorsOnTheImportedOffice
               rowsOf(exampleOffice(QStringLiteral("TwoOfficeA")), QStringLiteral("Agents")));
     EXPECT_EQ(folder.files().filter(QStringLiteral("0127.")), QStringList());
     EXPECT_EQ(agents().txtName->text(), QStringLiteral("Angela Brooks"));
+}
+
+// An import cancelled in the chooser, or refused, keeps the example shown with its working copy.
+TEST_F(BackupTest, ACancelledImportStaysInTheExample) {
+    start();
+    QDir().mkpath(folder.file(QStringLiteral("Examples")));
+    ASSERT_TRUE(QFile::copy(exampleOffice(QStringLiteral("TwoOfficeB")),
+                            folder.file(QStringLiteral("Examples/TwoOfficeB.mdb"))));
+    session->examples->showExample(2);
+    const QString example = session->program.paths.DatabasePath;
+    const QString heading = window().lblHeading->text();
+    ui.clear();
+    answers.push_back([](frmDrive& d) { chooseRow(d, 0); }); // the stick, which holds no backup
+    answers.push_back([](frmDrive& d) { d.close(); });
+    window().mnuImport->trigger();
+    EXPECT_TRUE(answers.empty());
+    EXPECT_EQ(ui.titles(), QStringList{QStringLiteral("No 'floor' found to import")});
+    EXPECT_TRUE(session->workspace.state.IsExampleSchedule);
+    EXPECT_EQ(session->program.paths.DatabasePath, example);
+    EXPECT_TRUE(QFileInfo::exists(example));
+    EXPECT_EQ(window().lblHeading->text(), heading);
+    EXPECT_TRUE(window().cmdExitExample->isVisibleTo(&window()));
 }
 
 TEST_F(BackupTest, TheChooserIsWorkedByKeysAndEscapeCancelsIt) {

@@ -179,7 +179,7 @@ TEST_F(ReportTest, PrintingTheCalendarOffersTheReportAndASavedScheduleShowsItsSt
     click("cmdGenerate");
     session->workspace.state.IsSavedSchedule = true;
     session->workspace.ReportText = QStringLiteral("Stored report\r\n\r\n");
-    window().printCalendar = [](MonthCalendar&) { return true; };
+    window().printCalendar = [](MonthCalendar&) { return CalendarPrintResult{true, {}}; };
     answerDialog = [](QDialog& d) {
         if (auto* comments = qobject_cast<frmComments*>(&d))
             comments->cmdOK->click();

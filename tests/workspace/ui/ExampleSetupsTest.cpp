@@ -200,40 +200,61 @@ TEST_F(ExampleTest, UseAsDefaultKeepsEveryReplacedOfficeUnderItsDatedName) {
     EXPECT_EQ(officeRowsOf(folder.file(QStringLiteral("Backup/Floor_221008140509_2.mdb"))), first);
 }
 
-TEST_F(ExampleTest, AFailedUseAsDefaultStaysInTheExampleWithTheOfficeUnchanged) {
+struct FailedDefault {
+    std::string name;
+    const char* failingTarget; // the copy that fails ("Backup/" for the safety copy), with this errno
+    int error;
+    const char* text; // the message, %1 standing for the program folder
+    friend void PrintTo(const FailedDefault& c, std::ostream* os) { *os << c.name; }
+};
+
+class FailedDefaultTest : public ExampleTest, public ::testing::WithParamInterface<FailedDefault> {};
+
+// Every failure of Use as default names the file that failed and stays in the example: the office
+// database, the Backup folder and the shipped examples are as they were, and the program goes on.
+TEST_P(FailedDefaultTest, StaysInTheExampleAndChangesNothing) {
+    const FailedDefault& c = GetParam();
+    const QByteArray shippedFile = readFile(shipped("OneOffice.mdb"));
+    const QStringList backupsBefore = backups();
     showExample(0);
+    const QString failing = folder.file(QLatin1String(c.failingTarget));
+    if (c.error == 0)
+        QFile::setPermissions(officePath(), QFile::ReadOwner | QFile::ReadUser);
     const CopyRoutines real;
     session->examples->copies.database = [&](const QString& source, const QString& target) {
-        if (target == officePath())
-            throw systemError(ENOSPC);
+        if (c.error != 0 && target.startsWith(failing))
+            throw systemError(c.error);
         return real.database(source, target);
     };
     useAsDefault();
-    expectMessage(ui.lastMessage(), "Error: No space left on device. #-2147024784.", "Example Default",
+    expectMessage(ui.lastMessage(), QString::fromLatin1(c.text).arg(folder.path()), "Example Default",
                   Icon::Critical);
-    EXPECT_FALSE(ui.titles().contains(QStringLiteral("Success")));
+    EXPECT_FALSE(ui.ended());
     EXPECT_TRUE(readFile(officePath()) == office) << "the office database changed";
+    EXPECT_EQ(backups(), backupsBefore);
+    EXPECT_TRUE(readFile(shipped("OneOffice.mdb")) == shippedFile);
     EXPECT_TRUE(session->workspace.state.IsExampleSchedule);
     EXPECT_TRUE(exampleButtonsShown());
     EXPECT_EQ(session->program.paths.DatabasePath, workingCopy("OneOffice.mdb"));
+
+    click("cmdExitExample"); // the program still answers, and leaves the example whole
+    EXPECT_EQ(session->program.paths.DatabasePath, officePath());
+    EXPECT_FALSE(QFileInfo::exists(workingCopy("OneOffice.mdb")));
 }
 
-TEST_F(ExampleTest, AUseAsDefaultThatIsDeniedShowsTheAccessMessageAndEnds) {
-    showExample(0);
-    const CopyRoutines real;
-    session->examples->copies.database = [&](const QString& source, const QString& target) {
-        if (target == officePath())
-            throw systemError(EACCES);
-        return real.database(source, target);
-    };
-    useAsDefault();
-    expectMessage(ui.lastMessage(),
-                  {.title = "See Latest Help for more information", .icon = Icon::Critical});
-    EXPECT_TRUE(ui.lastMessage().text.startsWith(QStringLiteral("The database file cannot be accessed.")));
-    EXPECT_TRUE(ui.ended());
-    EXPECT_FALSE(ui.titles().contains(QStringLiteral("Success")));
-    EXPECT_TRUE(readFile(officePath()) == office) << "the office database changed";
-}
+INSTANTIATE_TEST_SUITE_P(
+    Failures, FailedDefaultTest,
+    ::testing::Values(
+        FailedDefault{"BackupDenied", "Backup/", EACCES,
+                      "The safety copy of the office could not be written to %1/Backup: Permission "
+                      "denied. The office was not replaced."},
+        FailedDefault{"DiskFull", "floor.mdb", ENOSPC,
+                      "The example could not be copied over the office database %1/floor.mdb: No "
+                      "space left on device. The office was not replaced."},
+        FailedDefault{"OfficeReadOnly", "floor.mdb", 0,
+                      "The example could not be copied over the office database %1/floor.mdb: "
+                      "Permission denied. The office was not replaced."}),
+    byName);
 
 TEST_F(ExampleTest, HelpShowsTheExamplesTextAndCancelClosesTheWindow) {
     QString shown;

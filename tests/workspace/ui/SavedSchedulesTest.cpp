@@ -6,6 +6,7 @@
 #include "workspace/Workspace.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
 #include <QLabel>
 
@@ -75,6 +76,35 @@ TEST_F(SessionTest, SavedSchedulesComeBackByteForByte) {
     EXPECT_EQ(folder.read(first.arg(QLatin1String("RPT"))), report);
 }
 
+// A site renamed after its schedule was saved: saving it again replaces the old pair, and the menu opens
+// the new one.
+TEST_F(SessionTest, ARenamedSiteReplacesItsSavedSchedule) {
+    startWith(QStringLiteral("TwoOfficeA"));
+    click("cmdGenerate");
+    const ScheduleState& s = session->program.schedule;
+    const QString site = s.SiteNumberText;
+    ui.answer(Answer::Yes);
+    click("cmdSave");
+    Database::open(officePath())
+        ->execute(QStringLiteral("UPDATE Sites SET fdSName = 'Annex' WHERE fdSNum = ") + site);
+    click("cmdGenerate");
+    while (s.SiteNumberText != site)
+        click("cmdDisplaySite");
+    typeIntoDay(QDate(2027, 1, 6), QStringLiteral("renamed"));
+    ui.answer(Answer::Yes);
+    click("cmdSave");
+    expectMessage(ui.lastMessage(), {.title = "File Saved"});
+    const QStringList pair{site + QStringLiteral("_CAL_Annex.TXT"), site + QStringLiteral("_RPT_Annex.TXT")};
+    EXPECT_EQ(savedFiles(folder), pair);
+
+    const int entry = site.toInt() - 1;
+    EXPECT_EQ(window().mnuSavedFiles[entry]->text(), site + QStringLiteral(" Annex"));
+    ui.answer(Answer::Yes); // replace the generated schedule
+    window().mnuSavedFiles[entry]->trigger();
+    expectMessage(ui.lastMessage(), "Saved schedule retrieved and opened", "Ready", Icon::Information);
+    EXPECT_TRUE(control().CellText(QDate(2027, 1, 6)).contains(QStringLiteral("renamed")));
+}
+
 // Opening saves the personal calendar with the day being typed, and offers to save an edited saved
 // schedule before it is replaced.
 TEST_F(SessionTest, OpeningKeepsEditsOfWhatItReplaces) {
@@ -107,6 +137,12 @@ TEST_F(SessionTest, TheMenuListsTheSavedSchedulesOfSitesOneToFive) {
     for (const char* other : {"notes.txt", "3_cal_low.txt", "5_CAL_Dir.TXT/x", "7_CAL_Far.TXT",
                               "9_CAL_Nine.TXT", "4_CAL_Hill Top.TXT"})
         folder.write(QStringLiteral("Saved/") + QLatin1String(other), "");
+    // Of two files of site 4, the one written last is listed: here the older name of the site.
+    QFile older(folder.file(QStringLiteral("Saved/4_CAL_Hill Top.TXT")));
+    ASSERT_TRUE(older.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(
+        older.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+    older.close();
     startWith(QStringLiteral("OneOffice"));
     ASSERT_EQ(ui.messages().size(), 1u);
     expectMessage(ui.messages()[0], {.title = "You have reached the saved schedules limit"});

@@ -1,6 +1,9 @@
 #include "SessionFixture.h"
 #include "model/CalendarFiles.h"
+#include "workspace/SavedSchedules.h"
+#include "workspace/ui/ExampleSetups.h"
 #include "workspace/ui/frmComments.h"
+#include "workspace/ui/frmExamples.h"
 #include "workspace/ui/frmPersonalCalendar.h"
 
 #include <QLabel>
@@ -221,14 +224,65 @@ TEST_F(SessionTest, ExitConfirmedEndsTheProgramAndSavesThePersonalCalendar) {
     EXPECT_TRUE(folder.read(QStringLiteral("Personal/22027.txt")).contains("Valentine~\r\n"));
 }
 
-TEST_F(SessionTest, AnEditedGeneratedScheduleIsNotOfferedForSaving) {
+// Every command that replaces an edited generated schedule offers to save it first, as the site's saved
+// schedule; No goes on without writing it.
+struct LeaveEditedRoute {
+    std::string name;
+    std::function<void(SessionTest&, ScriptedUi&)> leave; // queues the answers it needs after the save's
+};
+
+class LeaveEditedTest : public SessionTest, public ::testing::WithParamInterface<LeaveEditedRoute> {};
+
+TEST_P(LeaveEditedTest, OffersToSaveTheTypedChanges) {
     startWith(QStringLiteral("TwoOfficeA"));
+    folder.write(QStringLiteral("Examples/OneOffice.mdb"),
+                 readFile(exampleOffice(QStringLiteral("OneOffice"))));
+    showActive(window());
     click("cmdGenerate");
-    window().ctCalendar1_DayEditRequested(QDate(2027, 1, 6));
-    click("cmdDisplaySite");
+    const QString saved =
+        QStringLiteral("Saved/%1_CAL_%2.TXT")
+            .arg(session->program.schedule.SiteNumberText, CleanName(session->program.schedule.SiteHeading));
+    typeIntoDay(QDate(2027, 1, 6), QStringLiteral("swap")); // left open: the command ends it
+    ui.answer(Answer::Yes);                                 // "Save changes to current schedule?"
+    ui.answer(Answer::Yes);                                 // "Save & replace?"
+    GetParam().leave(*this, ui);
+    EXPECT_EQ(ui.titles().count(QStringLiteral("Save Schedule?")), 2);
+    EXPECT_TRUE(folder.read(saved).contains("swap")) << GetParam().name;
+    EXPECT_FALSE(session->workspace.state.EditDay);
+
+    // Answered No, nothing is written and the next command asks nothing more.
+    if (!window().cmdGenerate->isEnabled() || session->workspace.state.IsPersonalCalendar)
+        return;
     click("cmdGenerate");
-    EXPECT_FALSE(ui.titles().contains(QStringLiteral("Save Schedule?")));
+    typeIntoDay(QDate(2027, 1, 7), QStringLiteral("kept?"));
+    ui.answer(Answer::No);
+    click("cmdGenerate");
+    expectMessage(ui.lastMessage(), "Current Schedule has NOT been saved", "Not saved", Icon::Information);
+    click("cmdGenerate");
+    EXPECT_FALSE(folder.read(saved).contains("kept?"));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, LeaveEditedTest,
+    ::testing::Values(
+        LeaveEditedRoute{"NextSite", [](SessionTest& t, ScriptedUi&) { t.click("cmdDisplaySite"); }},
+        LeaveEditedRoute{"Generate", [](SessionTest& t, ScriptedUi&) { t.click("cmdGenerate"); }},
+        LeaveEditedRoute{"PersonalByMnemonic",
+                         [](SessionTest& t, ScriptedUi&) { pressMnemonic(t.window(), Qt::Key_P); }},
+        LeaveEditedRoute{"ExampleOK",
+                         [](SessionTest& t, ScriptedUi&) {
+                             t.window().mnuExamples->trigger();
+                             t.session->examples->window()->cmdOK->click();
+                             EXPECT_TRUE(t.session->workspace.state.IsExampleSchedule);
+                         }},
+        LeaveEditedRoute{"FileExitCancelled",
+                         [](SessionTest& t, ScriptedUi& ui) {
+                             ui.answer(Answer::No);     // no backup
+                             ui.answer(Answer::Cancel); // "Leaving Rotaplan"
+                             t.window().mnuExit->trigger();
+                             EXPECT_TRUE(t.window().cancelClose());
+                         }}),
+    byName);
 
 TEST_F(SessionTest, HeadingKindsSetColours) {
     startWith(QStringLiteral("OneOffice"));
@@ -259,7 +313,7 @@ TEST_F(SessionTest, PrintingAGeneratedCalendarCarriesTitleCommentAndDayTexts) {
     startWith(QStringLiteral("OneOffice"));
     click("cmdGenerate");
     const QString pdf = folder.file(QStringLiteral("print.pdf"));
-    window().printCalendar = [&](MonthCalendar& c) { return c.printToPdf(pdf); };
+    window().printCalendar = [&](MonthCalendar& c) { return CalendarPrintResult{c.printToPdf(pdf), pdf}; };
     answerDialog = [](QDialog& d) {
         auto& comments = static_cast<frmComments&>(d);
         comments.show();
@@ -278,13 +332,16 @@ TEST_F(SessionTest, PrintingAGeneratedCalendarCarriesTitleCommentAndDayTexts) {
     EXPECT_TRUE(text.contains(QStringLiteral("Holiday rota, see Ann for swaps")));
     const QString firstRecordInitials = session->program.schedule.AgentInitials.value(0);
     EXPECT_TRUE(text.contains(firstRecordInitials.left(2))) << text;
+    EXPECT_FALSE(text.contains(QStringLiteral("www."))) << "no placeholder address in the title";
+    EXPECT_EQ(control().PrintDocName(), QStringLiteral("Main Office 2027-01")) << "the file name offered";
+    EXPECT_TRUE(ui.texts().contains(QStringLiteral("Saved to ") + pdf)) << ui.texts().join(u'|');
     EXPECT_EQ(ui.lastMessage().title, QStringLiteral("View or Print Agent Report?"));
 }
 
 TEST_F(SessionTest, ASecondPrintOffersAnEmptyCommentBox) {
     startWith(QStringLiteral("OneOffice"));
     click("cmdGenerate");
-    window().printCalendar = [](MonthCalendar&) { return false; };
+    window().printCalendar = [](MonthCalendar&) { return CalendarPrintResult{}; };
     QString offered = QStringLiteral("unset");
     answerDialog = [&](QDialog& d) {
         auto& comments = static_cast<frmComments&>(d);
