@@ -205,7 +205,9 @@ TEST_F(HelpTest, WebHelpOpensCentredOverTheMainWindowAndClosesByEscapeOrItsButto
     trigger("mnuBrowser");
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &b; }));
     EXPECT_TRUE(area.contains(b.frameGeometry())) << text(b.frameGeometry()) << " outside " << text(area);
-    EXPECT_EQ(b.cmdClose->text(), QStringLiteral("&Close"));
+    auto* close = b.findChild<QPushButton*>(QStringLiteral("cmdClose"));
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(), QStringLiteral("&Close"));
     pressMnemonic(b, Qt::Key_C);
     EXPECT_FALSE(b.isVisible());
     EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('|'));
