@@ -1,5 +1,6 @@
 #include "backup/Volumes.h"
 
+#include <QDir>
 #include <QStorageInfo>
 #include <QStringList>
 #include <algorithm>
@@ -33,12 +34,12 @@ bool systemMount(const QString& root) {
     return false;
 }
 
-bool removableMedia(const QString& root) {
+} // namespace
+
+bool OnRemovableMedia(const QString& root) {
     return under(root, QStringLiteral("/media")) || under(root, QStringLiteral("/run/media")) ||
            under(root, QStringLiteral("/mnt"));
 }
-
-} // namespace
 
 QList<Volume> MountedVolumes() {
     QList<Volume> out;
@@ -59,8 +60,30 @@ QList<Volume> BackupVolumes(const QList<Volume>& mounted) {
         roots << v.root;
         out << v;
     }
-    std::stable_partition(out.begin(), out.end(), [](const Volume& v) { return removableMedia(v.root); });
+    std::stable_partition(out.begin(), out.end(), [](const Volume& v) { return OnRemovableMedia(v.root); });
     return out;
+}
+
+QList<Volume> ChooserDrives(const QList<Volume>& mounted, const QString& homeFolder) {
+    QList<Volume> out = BackupVolumes(mounted);
+    const QString home = QDir::cleanPath(homeFolder);
+    if (std::none_of(out.begin(), out.end(),
+                     [&](const Volume& v) { return QDir::cleanPath(v.root) == home; }))
+        out << Volume{home, QString(), QString()};
+    return out;
+}
+
+int PreselectedDrive(const QList<Volume>& drives, const QString& homeFolder, bool exporting) {
+    for (int i = 0; i < drives.size(); ++i) {
+        if (OnRemovableMedia(drives[i].root) && !(exporting && drives[i].readOnly))
+            return i;
+    }
+    const QString home = QDir::cleanPath(homeFolder);
+    for (int i = 0; i < drives.size(); ++i) {
+        if (QDir::cleanPath(drives[i].root) == home)
+            return i;
+    }
+    return -1;
 }
 
 } // namespace rp

@@ -23,4 +23,15 @@ QList<Volume> MountedVolumes();
 // /dev, /run (but /run/media), /snap and /boot; removable media (/media, /run/media, /mnt) first.
 QList<Volume> BackupVolumes(const QList<Volume>& mounted);
 
+// Whether a mount root is where removable media are mounted (/media, /run/media, /mnt).
+bool OnRemovableMedia(const QString& root);
+
+// The drives the chooser lists: the backup volumes of the mounted ones, then the home folder unless it is
+// the root of one of them.
+QList<Volume> ChooserDrives(const QList<Volume>& mounted, const QString& homeFolder);
+
+// The row of those drives the chooser selects first: the first removable medium (a writable one for an
+// export), else the home folder; -1 when neither is listed.
+int PreselectedDrive(const QList<Volume>& drives, const QString& homeFolder, bool exporting);
+
 } // namespace rp

@@ -7,19 +7,23 @@
 namespace rp {
 
 QString DatabaseAccessMessageText(const QString& databasePath) {
+    // A file copied from a CD keeps the CD's read-only mode; the advice is the file's owner and its
+    // write permission (and its folder's, where the database writes its journal).
     const QStringList lines{
         QStringLiteral("The database file cannot be accessed.       "),
         QStringLiteral("The file's properties may be set to 'Read-only'.   "),
         QStringLiteral("This can happen as a result of using a CD to "),
         QStringLiteral("copy or transfer the file.  "),
         QString(),
-        QStringLiteral("To check and remove the 'Read-only' property: "),
+        QStringLiteral("To check the file's owner and write permission: "),
         QString(),
         QStringLiteral("The file's name and path is %1.   ").arg(databasePath),
-        QStringLiteral("Locate the file, right click on the file, choose "),
-        QStringLiteral("'Properties', then uncheck the 'Read-only' box. "),
+        QStringLiteral("It must belong to your user, who needs write "),
+        QStringLiteral("permission on the file and on its folder. In a "),
+        QStringLiteral("terminal, ls -l shows the owner and permissions; "),
+        QStringLiteral("chmod u+w gives the owner write permission. "),
         QString(),
-        QStringLiteral("If the file is not read only, ask your system "),
+        QStringLiteral("If the file belongs to another user, ask your system "),
         QStringLiteral("administrator about your permissions to access "),
         QStringLiteral("this file, or contact us using the help menu."),
         QString(),

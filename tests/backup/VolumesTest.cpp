@@ -12,6 +12,10 @@ namespace {
 Volume mount(const char* root, const char* fileSystem, bool ready = true, bool valid = true) {
     return {QLatin1String(root), QString(), QLatin1String(fileSystem), valid, ready, false};
 }
+Volume readOnly(Volume v) {
+    v.readOnly = true;
+    return v;
+}
 } // namespace
 
 TEST(Volumes, SystemMountsAreLeftOutAndRemovableMediaComeFirst) {
@@ -42,3 +46,56 @@ TEST(Volumes, SystemMountsAreLeftOutAndRemovableMediaComeFirst) {
                                   QStringLiteral("/mnt/data"), QStringLiteral("/"),
                                   QStringLiteral("/snapshots"), QStringLiteral("/home")}));
 }
+
+struct ChooserCase {
+    const char* name;
+    QList<Volume> mounted;
+    QString home;
+    QStringList drives;
+    int exportRow; // the drive preselected for an export
+    int importRow; // and for an import
+};
+
+class ChooserDrivesTest : public ::testing::TestWithParam<ChooserCase> {};
+
+TEST_P(ChooserDrivesTest, ListTheHomeFolderOnceAndPreselectAMediumElseTheHomeFolder) {
+    const ChooserCase& c = GetParam();
+    const QList<Volume> drives = ChooserDrives(c.mounted, c.home);
+    QStringList roots;
+    for (const Volume& v : drives)
+        roots << v.root;
+    EXPECT_EQ(roots, c.drives);
+    EXPECT_EQ(PreselectedDrive(drives, c.home, true), c.exportRow);
+    EXPECT_EQ(PreselectedDrive(drives, c.home, false), c.importRow);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Volumes, ChooserDrivesTest,
+    ::testing::Values(ChooserCase{"NoMediumGivesTheHomeFolder",
+                                  {mount("/", "ext4"), mount("/home", "ext4")},
+                                  QStringLiteral("/home/ann"),
+                                  {QStringLiteral("/"), QStringLiteral("/home"), QStringLiteral("/home/ann")},
+                                  2,
+                                  2},
+                      ChooserCase{"TheFirstMediumAndAReadOnlyOneOnlyForImport",
+                                  {mount("/", "ext4"), readOnly(mount("/media/ann/CD", "iso9660")),
+                                   mount("/mnt/stick", "vfat")},
+                                  QStringLiteral("/root"),
+                                  {QStringLiteral("/media/ann/CD"), QStringLiteral("/mnt/stick"),
+                                   QStringLiteral("/"), QStringLiteral("/root")},
+                                  1,
+                                  0},
+                      ChooserCase{"OnlyAReadOnlyMediumExportsToTheHomeFolder",
+                                  {readOnly(mount("/run/media/ann/DVD", "udf")), mount("/", "ext4")},
+                                  QStringLiteral("/home/ann"),
+                                  {QStringLiteral("/run/media/ann/DVD"), QStringLiteral("/"),
+                                   QStringLiteral("/home/ann")},
+                                  2,
+                                  0},
+                      ChooserCase{"AHomeFolderThatIsAMountRootIsListedOnce",
+                                  {mount("/", "ext4"), mount("/home/ann", "ext4")},
+                                  QStringLiteral("/home/ann/"),
+                                  {QStringLiteral("/"), QStringLiteral("/home/ann")},
+                                  1,
+                                  1}),
+    test::byName);

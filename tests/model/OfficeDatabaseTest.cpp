@@ -140,7 +140,7 @@ TEST_F(OfficeDatabaseTest, NumberFieldsTellMissingFromZero) {
     }
 }
 
-TEST(DatabaseAccessMessage, NamesTheFileInUseAndKeepsEveryOtherLine) {
+TEST(DatabaseAccessMessage, NamesTheFileInUseAndItsOwnerAndWritePermission) {
     const QString path = QStringLiteral("/home/pat/.local/share/Rotaplan/floor.mdb");
     const QStringList lines = DatabaseAccessMessageText(path).split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines,
@@ -148,11 +148,13 @@ TEST(DatabaseAccessMessage, NamesTheFileInUseAndKeepsEveryOtherLine) {
                            QStringLiteral("The file's properties may be set to 'Read-only'.   "),
                            QStringLiteral("This can happen as a result of using a CD to "),
                            QStringLiteral("copy or transfer the file.  "), QString(),
-                           QStringLiteral("To check and remove the 'Read-only' property: "), QString(),
+                           QStringLiteral("To check the file's owner and write permission: "), QString(),
                            QStringLiteral("The file's name and path is ") + path + QStringLiteral(".   "),
-                           QStringLiteral("Locate the file, right click on the file, choose "),
-                           QStringLiteral("'Properties', then uncheck the 'Read-only' box. "), QString(),
-                           QStringLiteral("If the file is not read only, ask your system "),
+                           QStringLiteral("It must belong to your user, who needs write "),
+                           QStringLiteral("permission on the file and on its folder. In a "),
+                           QStringLiteral("terminal, ls -l shows the owner and permissions; "),
+                           QStringLiteral("chmod u+w gives the owner write permission. "), QString(),
+                           QStringLiteral("If the file belongs to another user, ask your system "),
                            QStringLiteral("administrator about your permissions to access "),
                            QStringLiteral("this file, or contact us using the help menu."), QString(),
                            QStringLiteral("This program will now exit.")}));
@@ -185,5 +187,6 @@ TEST(DatabaseAccessMessage, FollowsAReadOnlyOfficeFile) {
         EXPECT_THROW(ShowDatabaseAccessMessage(ui, path), ProgramEnded);
     }
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_TRUE(ui.messages()[0].text.contains(QStringLiteral("is ") + path + QStringLiteral(".   \r\n")));
+    test::expectMessage(ui.messages()[0], DatabaseAccessMessageText(path), kDatabaseAccessTitle);
+    EXPECT_TRUE(ui.ended());
 }

@@ -17,12 +17,14 @@ namespace {
 // The entry's root; "Other folder..." has none.
 constexpr int kRootRole = Qt::UserRole;
 
-QString volumeText(const Volume& v) {
+QString volumeText(const Volume& v, const QString& homeFolder) {
     QString text = v.root;
     if (!v.label.isEmpty())
         text += QStringLiteral("  [") + v.label + QLatin1Char(']');
     if (v.readOnly)
         text += QStringLiteral("  (read-only)");
+    if (QDir::cleanPath(v.root) == QDir::cleanPath(homeFolder))
+        text += QStringLiteral("  (home folder)");
     return text;
 }
 
@@ -74,13 +76,13 @@ void frmDrive::addEntry(const QString& text, const QString& root, int row) {
 void frmDrive::Form_Load() {
     cancelled = true;
     Drive1->clear();
-    for (const Volume& v : BackupVolumes(volumes ? volumes() : QList<Volume>()))
-        addEntry(volumeText(v), v.root);
-    addEntry(homeFolder + QStringLiteral("  (home folder)"), homeFolder);
-    addEntry(QStringLiteral("Other folder..."), QString());
-    Drive1->setCurrentRow(0);
-    updateOk();
     const bool exporting = mode == TransferMode::Export;
+    const QList<Volume> drives = ChooserDrives(volumes ? volumes() : QList<Volume>(), homeFolder);
+    for (const Volume& v : drives)
+        addEntry(volumeText(v, homeFolder), v.root);
+    addEntry(QStringLiteral("Other folder..."), QString());
+    Drive1->setCurrentRow(PreselectedDrive(drives, homeFolder, exporting));
+    updateOk();
     setWindowTitle(exporting ? QStringLiteral("Export To Drive") : QStringLiteral("Import From Drive"));
     Label1->setText(QStringLiteral(" For safekeeping, back up\n  to an external drive, e.g. '/media/usb'"));
     Label1->setVisible(exporting);

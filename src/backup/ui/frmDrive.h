@@ -16,6 +16,8 @@ class Ui;
 
 // The drive chooser of export and import: the mounted volumes a backup may go to (removable media
 // first), the home folder and "Other folder...". A drive's backup folder is RPBackup at its root.
+// The first removable medium is chosen at first, else the home folder, so that Enter never backs up
+// to the system disk.
 class frmDrive : public QDialog {
     Q_OBJECT
 public:
@@ -28,7 +30,8 @@ public:
 
     // The transfer the chooser is shown for: it sets the caption and the note.
     TransferMode mode = TransferMode::Export;
-    // Fills the list afresh and selects its first entry; sets the caption and the note.
+    // Fills the list afresh and selects the first removable medium (a writable one for an export), else
+    // the home folder; sets the caption and the note.
     void Form_Load();
     void OKButton_Click();
     void CancelButton_Click();

@@ -11,12 +11,41 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 #include <utility>
 
 namespace rp {
+
+namespace {
+
+// Fits a window that is about to be shown into the available area of its parent's screen and centres it
+// over the parent, as dialogs are placed; its frame is taken to be as wide as its parent's, which a
+// window not yet shown does not know of its own.
+void placeOverParent(QWidget& w) {
+    const QWidget* parent = w.parentWidget() ? w.parentWidget()->window() : nullptr;
+    QScreen* screen = parent ? parent->screen() : w.screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame =
+        parent && parent->windowHandle() ? parent->windowHandle()->frameMargins() : QMargins();
+    const QSize room = area.marginsRemoved(frame).size();
+    w.resize(w.size().boundedTo(room));
+    QRect outer = QRect(QPoint(), w.size()).marginsAdded(frame);
+    outer.moveCenter(parent && parent->isVisible() ? parent->frameGeometry().center() : area.center());
+    outer.moveLeft(std::max(area.left(), std::min(outer.left(), area.right() - outer.width() + 1)));
+    outer.moveTop(std::max(area.top(), std::min(outer.top(), area.bottom() - outer.height() + 1)));
+    w.move(outer.topLeft());
+}
+
+} // namespace
 
 HelpPageView::HelpPageView(QString helpFolder, QWidget* parent)
     : QTextBrowser(parent), helpFolder_(std::move(helpFolder)) {}
@@ -69,6 +98,8 @@ frmBrowser::frmBrowser(Ui& ui, const QString& helpFolder, QWidget* parent)
     brwWebBrowser = new HelpPageView(helpFolder_, this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
     brwWebBrowser->setOpenLinks(false);
+    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
     timTimer = new QTimer(this);
     timTimer->setObjectName(QStringLiteral("timTimer"));
     timTimer->setInterval(0);
@@ -80,6 +111,10 @@ frmBrowser::frmBrowser(Ui& ui, const QString& helpFolder, QWidget* parent)
     layout->addWidget(tbToolBar);
     layout->addLayout(address);
     layout->addWidget(brwWebBrowser, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
     resize(760, 560);
 
     openExternal = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -88,6 +123,9 @@ frmBrowser::frmBrowser(Ui& ui, const QString& helpFolder, QWidget* parent)
     connect(Refresh, &QAction::triggered, brwWebBrowser, &QTextBrowser::reload);
     connect(Home, &QAction::triggered, this, [this] { Navigate(QStringLiteral("index.html")); });
     connect(Stop, &QAction::triggered, this, &frmBrowser::Stop_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    // Escape closes the window as it closes a dialog, from any control but an open address list.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     connect(brwWebBrowser, &QTextBrowser::backwardAvailable, Back, &QAction::setEnabled);
     connect(brwWebBrowser, &QTextBrowser::forwardAvailable, Forward, &QAction::setEnabled);
     connect(brwWebBrowser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
@@ -108,6 +146,12 @@ void frmBrowser::Form_Load() {
     if (cboAddress->findText(StartingAddress) < 0)
         cboAddress->addItem(StartingAddress);
     Navigate(StartingAddress);
+}
+
+void frmBrowser::setVisible(bool visible) {
+    if (visible && !isVisible())
+        placeOverParent(*this);
+    QWidget::setVisible(visible);
 }
 
 void frmBrowser::Navigate(const QString& address) {

@@ -7,6 +7,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTimer;
 class QToolBar;
 
@@ -27,7 +28,8 @@ private:
 };
 
 // The web help: the bundled help pages, read without a network, with an address box and Back, Forward,
-// Refresh, Home and Stop. Web addresses are handed to the desktop's browser, never opened here.
+// Refresh, Home and Stop. Web addresses are handed to the desktop's browser, never opened here. Close and
+// Escape hide it; each opening centres it over its parent, inside the screen's available area.
 class frmBrowser : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +45,7 @@ public:
     QAction* Search;
     QAction* Stop;
     HelpPageView* brwWebBrowser;
+    QPushButton* cmdClose;
     QTimer* timTimer;
 
     // The address opened first.
@@ -57,6 +60,8 @@ public:
     void Stop_Click();
     // Loads the page asked for while the caption says "Working...", then names the page.
     void timTimer_Timer();
+
+    void setVisible(bool visible) override;
 
 private:
     void follow(const HelpLink& link, const QString& shown);

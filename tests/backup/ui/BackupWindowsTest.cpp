@@ -82,6 +82,7 @@ TEST_F(BackupTest, ExportGoesToTheChosenVolumeWhoseLabelShowsAsPlainText) {
         EXPECT_EQ(d.Drive1->item(1)->text(), stick.path() + QStringLiteral("  [Ann's \"stick\" <b>2</b>]"));
         EXPECT_EQ(d.Drive1->item(2)->text(), home.path() + QStringLiteral("  (home folder)"));
         EXPECT_EQ(d.Drive1->item(3)->text(), QStringLiteral("Other folder..."));
+        EXPECT_EQ(d.Drive1->currentRow(), 2) << "a read-only medium was chosen for an export";
         chooseRow(d, 1);
     });
     window().mnuExport->trigger();
@@ -209,6 +210,23 @@ TEST_F(BackupTest, TheChooserIsWorkedByKeysAndEscapeCancelsIt) {
     expectMessage(ui.lastMessage(),
                   QStringLiteral("Successful Export to ") + chosen + QStringLiteral("/RPBackup/floor.mdb"),
                   "Success ");
+}
+
+TEST_F(BackupTest, EnterBacksUpToTheHomeFolderWhenNoRemovableMediumIsMounted) {
+    // The test's volume is a fixed disk here, listed with the system disk.
+    otherVolumes = {{QStringLiteral("/"), QString(), QStringLiteral("ext4")}};
+    start();
+    answers.push_back([](frmDrive& d) {
+        EXPECT_EQ(d.focusWidget(), d.Drive1);
+        QTest::keyClick(d.Drive1, Qt::Key_Return);
+    });
+    window().mnuExport->trigger();
+    EXPECT_TRUE(answers.empty());
+    expectMessage(ui.lastMessage(),
+                  QStringLiteral("Successful Export to ") + home.path() +
+                      QStringLiteral("/RPBackup/floor.mdb"),
+                  "Success ");
+    EXPECT_FALSE(QFileInfo::exists(onStick()));
 }
 
 TEST_F(BackupTest, YesToTheBackupQuestionAtExitExports) {

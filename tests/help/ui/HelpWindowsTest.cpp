@@ -12,7 +12,9 @@
 #include "workspace/ProgramFolder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QToolBar>
 
 namespace rp::test {
@@ -172,6 +174,43 @@ TEST_F(HelpTest, WebHelpMovesBetweenTheBundledPagesAndHandsWebLinksToTheDesktop)
     EXPECT_EQ(handedOver, QList<QUrl>{QUrl(QStringLiteral("https://www.rotaplan.example/"))});
     EXPECT_EQ(b.brwWebBrowser->source().fileName(), QStringLiteral("index.html"));
     EXPECT_EQ(ui.messages().size(), 1u);
+}
+
+std::string text(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+}
+
+TEST_F(HelpTest, WebHelpOpensCentredOverTheMainWindowAndClosesByEscapeOrItsButton) {
+    frmCalendar& main = window();
+    showActive(main);
+    const QRect area = main.screen()->availableGeometry();
+    main.resize(area.size() / 2);
+    main.move(area.center() - QRect(QPoint(), main.frameGeometry().size()).center());
+    trigger("mnuBrowser");
+    frmBrowser& b = *help->browser();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &b; }));
+    EXPECT_EQ(b.frameGeometry().center(), main.frameGeometry().center());
+    EXPECT_TRUE(area.contains(b.frameGeometry())) << text(b.frameGeometry()) << " outside " << text(area);
+
+    // Escape from the address box, reached by its mnemonic, closes it.
+    QTest::keyClick(&b, Qt::Key_A, Qt::AltModifier);
+    QWidget* box = QApplication::focusWidget();
+    ASSERT_EQ(box, b.cboAddress);
+    QTest::keyClicks(box, QStringLiteral("agthlp.txt"));
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(b.isVisible());
+
+    // Opened again over a main window in the screen's corner, it stays on the screen; Alt+C closes it.
+    main.move(area.bottomRight() - QRect(QPoint(), main.frameGeometry().size()).bottomRight());
+    trigger("mnuBrowser");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &b; }));
+    EXPECT_TRUE(area.contains(b.frameGeometry())) << text(b.frameGeometry()) << " outside " << text(area);
+    auto* close = b.findChild<QPushButton*>(QStringLiteral("cmdClose"));
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(), QStringLiteral("&Close"));
+    pressMnemonic(b, Qt::Key_C);
+    EXPECT_FALSE(b.isVisible());
+    EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('|'));
 }
 
 struct SystemInfoCase {
