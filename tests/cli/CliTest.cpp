@@ -376,3 +376,30 @@ TEST(Cli, GenerateExportsTheDutiesWhenAsked) {
     EXPECT_TRUE(r.out.contains(QStringLiteral("Duties exported: %1, in 6 files").arg(duties)))
         << r.out.toStdString();
 }
+
+TEST(Cli, TheAssignmentsReportOfAMonthWithoutCalendarsListsEveryAgentWithoutDuties) {
+    // The only site is closed every day: no calendar is written, and the window shows an empty calendar 1.
+    OfficeRun office;
+    buildSmallOffice(office);
+    office.execute(QStringLiteral("UPDATE Sites SET fdSClose = '1-31'"));
+    const QString folder = office.folder.path();
+    DisplaySettings(office.program).loadAtStart();
+    office.generate(2);
+    const ScheduleState& s = office.program.schedule;
+    ASSERT_EQ(s.CalendarCount, 0);
+    const QString expected = BuildAssignmentsReport(s.AgentInitials, s.AgentNames,
+                                                    BuildAgentSummaries(s.AgentInitials, QString()));
+    EXPECT_EQ(expected.count(QStringLiteral(" (0).")), 3) << expected.toStdString();
+
+    const QStringList report{QStringLiteral("report"),           QStringLiteral("assignments"),
+                             QStringLiteral("--app-folder"),     folder,
+                             QStringLiteral("--rotation-start"), QStringLiteral("2")};
+    const CliResult r = runCli(report);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.bytes, expected.toUtf8());
+    EXPECT_EQ(r.err, QStringLiteral("Check site Data: Site has no time slots entered.\n"));
+
+    const CliResult second = runCli(report + QStringList{QStringLiteral("--calendar"), QStringLiteral("2")});
+    EXPECT_EQ(second.exitCode, 2);
+    EXPECT_EQ(second.err, QStringLiteral("rotaplan-cli: --calendar 2: the month has 0 calendars.\n"));
+}
