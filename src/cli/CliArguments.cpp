@@ -132,7 +132,9 @@ const char* CliUsage() {
            "          assignments-by-agent report of a calendar, byte for byte as the program's windows\n"
            "          build them.\n"
            "\n"
-           "Messages are printed as 'title: text' on standard error.\n"
+           "Messages are printed as 'title: text' on standard error. generate, check and report\n"
+           "assignments write into the program folder: they are refused while the desktop program has the\n"
+           "folder open, and the desktop program does not start in it while they run.\n"
            "\n"
            "  --app-folder DIR     the program folder (default: the folder the desktop program uses; it is\n"
            "                       created and filled with the installed settings and examples when "
@@ -153,7 +155,7 @@ const char* CliUsage() {
            "and\n"
            "wrote nothing, or the check found 'AGT?' slots; 2 bad arguments; 3 the office database or a "
            "file\n"
-           "cannot be read or written.\n";
+           "cannot be read or written, or the desktop program has the program folder open.\n";
 }
 
 } // namespace rp
