@@ -147,7 +147,7 @@ private:
             a.initials = UnpaddedInitials(agent.initials);
             a.name = agent.name;
             a.duties = duties_[i];
-            a.maximum = agent.maximum > 0 ? agent.entries * int(std::ceil(agent.maximum)) : 0;
+            a.maximum = agent.maximum > 0 ? int(std::ceil(agent.maximum)) : 0;
             int previous = 0;
             for (int d = 1; d <= days_; ++d) {
                 if (onDay_[i][size_t(d)] == 0)

@@ -32,7 +32,7 @@ struct ScheduleCheck {
         QString initials; // without the "_" padding
         QString name;
         int duties = 0;
-        int maximum = 0;                      // all entries of a team together
+        int maximum = 0;                      // a team's own: its two entries share it
         std::optional<int> fewestDaysBetween; // between two duties on different days
         std::vector<Request> requests;
         bool canWork = false; // allowed at a site of the month, with a maximum above 0 and days to work

@@ -132,7 +132,9 @@ const char* CliUsage() {
            "          assignments-by-agent report of a calendar, byte for byte as the program's windows\n"
            "          build them.\n"
            "\n"
-           "Messages are printed as 'title: text' on standard error.\n"
+           "Messages are printed as 'title: text' on standard error. generate, check and report\n"
+           "assignments write into the program folder: they are refused while the desktop program has the\n"
+           "folder open, and the desktop program does not start in it while they run.\n"
            "\n"
            "  --app-folder DIR     the program folder (default: the folder the desktop program uses; it is\n"
            "                       created and filled with the installed settings and examples when "
@@ -145,14 +147,15 @@ const char* CliUsage() {
            "  --ics FOLDER         write one iCalendar file of duties per agent into FOLDER\n"
            "  --csv FILE           write all duties into the CSV file FILE\n"
            "  --json               print the check as JSON\n"
-           "  --calendar N         the calendar of the assignments report (default 1)\n"
+           "  --calendar N         the calendar of the assignments report (default 1; a month without\n"
+           "                       calendars has only an empty calendar 1, as the window shows it)\n"
            "  --help               show this text\n"
            "\n"
            "Exit status: 0 done (check: every open slot filled); 1 the generation stopped with a message "
            "and\n"
            "wrote nothing, or the check found 'AGT?' slots; 2 bad arguments; 3 the office database or a "
            "file\n"
-           "cannot be read or written.\n";
+           "cannot be read or written, or the desktop program has the program folder open.\n";
 }
 
 } // namespace rp

@@ -3,9 +3,12 @@
 #include "cli/CliSession.h"
 #include "model/CalendarFiles.h"
 #include "platform/ErrorReport.h"
+#include "platform/Text.h"
 #include "reports/AssignmentsReport.h"
 #include "reports/DatabaseReports.h"
 #include "workspace/Rendering.h"
+
+#include <algorithm>
 
 namespace rp {
 
@@ -32,13 +35,21 @@ int assignmentsReport(CliSession& session, int calendar) {
         return *stopped;
     const Program& program = session.program();
     const ScheduleState& s = program.schedule;
-    if (calendar > s.CalendarCount) {
-        session.complain(
-            QStringLiteral("--calendar %1: the month has %2 calendars.").arg(calendar).arg(s.CalendarCount));
+    // The window shows calendar 1 after every generation, also when the month has no calendar (no site
+    // has a slot): an empty calendar, whose report lists every agent without duties.
+    const int shown = std::max(s.CalendarCount, 1);
+    if (calendar > shown) {
+        session.complain(QStringLiteral("--calendar %1: the month has %2 calendar%3.")
+                             .arg(calendar)
+                             .arg(s.CalendarCount)
+                             .arg(s.CalendarCount == 1 ? QString() : QStringLiteral("s")));
         return kExitUsage;
     }
     const QString records =
         ReadRecordText(CalendarFilePath(program.paths.AppFolder, s.CalendarFilePrefix, calendar));
+    if (trimBlanks(records).isEmpty())
+        program.ui.message(QStringLiteral("Site has no time slots entered."),
+                           QStringLiteral("Check site Data"));
     const QStringList summaries = BuildAgentSummaries(s.AgentInitials, records);
     print(session, BuildAssignmentsReport(s.AgentInitials, s.AgentNames, summaries));
     return kExitOk;

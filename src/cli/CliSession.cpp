@@ -6,6 +6,7 @@
 #include "model/Tokens.h"
 #include "workspace/ProgramFolder.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace rp {
@@ -17,17 +18,60 @@ void CliSession::complain(const QString& text) const {
     std::fprintf(err_, "rotaplan-cli: %s\n", qUtf8Printable(text));
 }
 
+// Every command but the agent and site reports generates the month, and so replaces the calendar files
+// of the folder.
+bool CliSession::writesIntoFolder() const {
+    return arguments_.command != CliArguments::Command::Report ||
+           arguments_.report == QLatin1String("assignments");
+}
+
+std::optional<int> CliSession::lockFolder(const QString& folder) {
+    if (!writesIntoFolder())
+        return std::nullopt;
+    const QString shown = QDir::toNativeSeparators(QFileInfo(folder).absoluteFilePath());
+    lock_ = std::make_unique<SingleCopyLock>(folder);
+    switch (lock_->take()) {
+    case SingleCopyLock::Outcome::Taken:
+        return std::nullopt;
+    case SingleCopyLock::Outcome::Held:
+        if (lock_->holder() == QLatin1String("rotaplan-cli"))
+            complain(QStringLiteral("the program folder %1 is in use by another rotaplan-cli command; run "
+                                    "this one when it has finished.")
+                         .arg(shown));
+        else
+            complain(QStringLiteral("the program folder %1 is open in the desktop program; close the "
+                                    "program, then run the command again.")
+                         .arg(shown));
+        break;
+    case SingleCopyLock::Outcome::Failed:
+        complain(QStringLiteral("the program folder %1 cannot be locked for writing.").arg(shown));
+        break;
+    }
+    lock_.reset();
+    return kExitFailure;
+}
+
 std::optional<int> CliSession::open() {
     QString folder = arguments_.appFolder;
     if (folder.isEmpty()) {
+        // As the desktop program does: only the folder itself is made before the lock, which lives there.
         folder = LocateAppFolder(executableDir_);
-        if (!PrepareAppFolder(folder, LocateResources(executableDir_), !QFileInfo::exists(folder))) {
+        const bool isNew = !QFileInfo::exists(folder);
+        if (!QDir().mkpath(folder)) {
+            complain(QStringLiteral("the program folder %1 cannot be created.").arg(folder));
+            return kExitFailure;
+        }
+        if (const std::optional<int> refused = lockFolder(folder))
+            return refused;
+        if (!PrepareAppFolder(folder, LocateResources(executableDir_), isNew)) {
             complain(QStringLiteral("the program folder %1 cannot be created.").arg(folder));
             return kExitFailure;
         }
     } else if (!QFileInfo(folder).isDir()) {
         complain(QStringLiteral("%1 is not a folder.").arg(folder));
         return kExitUsage;
+    } else if (const std::optional<int> refused = lockFolder(folder)) {
+        return refused;
     }
     program_ = std::make_unique<Program>(ui_, QFileInfo(folder).absoluteFilePath());
     DisplaySettings(*program_).loadAtStart();

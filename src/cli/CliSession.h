@@ -4,6 +4,7 @@
 #include "cli/StreamUi.h"
 #include "generator/GenerationDriver.h"
 #include "model/Program.h"
+#include "platform/SingleCopyLock.h"
 
 #include <cstdio>
 #include <memory>
@@ -17,7 +18,9 @@ class CliSession {
 public:
     CliSession(const CliArguments& arguments, const QString& executableDir, FILE* out, FILE* err);
 
-    // The program on its folder; an exit status when the folder cannot be used.
+    // The program on its folder; an exit status when the folder cannot be used. A command that writes
+    // into the folder takes its single-copy lock for the whole session, and is refused while the desktop
+    // program (or another such command) holds it.
     std::optional<int> open();
     // Generates the month; an exit status when the generation stopped or the database failed (the
     // message has been printed).
@@ -32,11 +35,15 @@ public:
     void complain(const QString& text) const;
 
 private:
+    bool writesIntoFolder() const;
+    std::optional<int> lockFolder(const QString& folder);
+
     const CliArguments& arguments_;
     QString executableDir_;
     FILE* out_;
     FILE* err_;
     StreamUi ui_;
+    std::unique_ptr<SingleCopyLock> lock_;
     std::unique_ptr<Program> program_;
     GenerationSummary summary_;
     bool generated_ = false;

@@ -92,6 +92,7 @@ AgentLoad LoadAgents(Program& program, GenerationTables& tables) {
             tables.assignedSites[to] = tables.assignedSites[from];
             tables.names[to] = tables.names[from];
             tables.maxCount[size_t(to)] = tables.maxCount[size_t(from)];
+            tables.maxShare[size_t(to)] = from; // one team, one maximum
             tables.avail[size_t(to)] = tables.avail[size_t(from)];
         }
     }
@@ -125,6 +126,9 @@ void RotateAgents(GenerationTables& tables, int g) {
     const int start = std::clamp(g, 1, n) - 1;
     auto rotate = [&](auto& list) { std::rotate(list.begin(), list.begin() + start, list.end()); };
     rotate(tables.maxCount);
+    rotate(tables.maxShare);
+    for (int& share : tables.maxShare)
+        share = (share - start + n) % n; // the rotated position of the entry shared with
     rotate(tables.initials);
     rotate(tables.names);
     rotate(tables.assignedSites);

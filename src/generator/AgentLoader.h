@@ -12,7 +12,8 @@ struct Program;
 enum class AgentLoad { Loaded, TooMany };
 
 // Loads the agents with their initials, allowed sites, names, maxima and availability (every slot of the
-// combined list not among their days off); teams (initials with "+") get a second entry at the end.
+// combined list not among their days off); teams (initials with "+") get a second entry at the end,
+// which shares the first entry's remaining maximum.
 // More than 99 records stop with the "TOO MANY AGENTS" message; more than 99 entries with the team copies
 // throw error 9. Database failures other than 3051 are thrown for the caller to report.
 AgentLoad LoadAgents(Program& program, GenerationTables& tables);

@@ -62,7 +62,7 @@ bool DutyAgent::allowedAt(int site) const {
 
 int DutyAgent::generatedCapacity() const {
     const double left = maximum - manualRecords;
-    return left > 0 ? entries * int(std::ceil(left)) : 0;
+    return left > 0 ? int(std::ceil(left)) : 0;
 }
 
 int DutyRules::indexOf(const QString& initials) const {
@@ -115,11 +115,8 @@ DutyRulesLoad LoadDutyRules(const Program& program, int month, int year) {
             const QString& initials = tables.initials[i];
             if (initials == kUnfilled)
                 continue;
-            const int known = rules.indexOf(initials);
-            if (known >= 0) {
-                rules.agents[size_t(known)].entries += 1; // the second entry of a team
-                continue;
-            }
+            if (rules.indexOf(initials) >= 0)
+                continue; // the second entry of a team
             DutyAgent a;
             a.initials = initials;
             a.name = trimRightBlanks(tables.names[i]);

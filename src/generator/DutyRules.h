@@ -20,16 +20,15 @@ struct DutyAgent {
 
     QString initials;   // padded to four characters
     QString name;       // trimmed
-    int entries = 1;    // two for a team
     QString sites;      // site tokens ("01S03S")
     TokenSet free;      // the month's slots that are not among its days off
-    double maximum = 0; // per entry, as loaded
+    double maximum = 0; // as loaded; the two entries of a team share it
     int manualRecords = 0;
     std::vector<Request> requests;
 
     bool isTeam() const { return initials.contains(QLatin1Char('+')); }
     bool allowedAt(int site) const;
-    // How many duties it may hold beyond its manual records, all entries together.
+    // How many duties it may hold beyond its manual records.
     int generatedCapacity() const;
 };
 

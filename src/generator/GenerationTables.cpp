@@ -52,6 +52,10 @@ void GenerationTables::resizeAgents(int n) {
     assignedSites.resize(n);
     names.resize(n);
     maxCount.resize(size_t(n));
+    // A new entry has a maximum of its own until the loader ties a team's second entry to the first.
+    for (size_t k = maxShare.size(); k < size_t(n); ++k)
+        maxShare.push_back(int(k));
+    maxShare.resize(size_t(n));
     avail.resize(size_t(n));
     availWork.resize(size_t(n));
     manualCount.resize(size_t(n));

@@ -75,8 +75,11 @@ struct GenerationTables {
     QStringList initials;
     QStringList assignedSites; // site tokens, e.g. "01S03S"
     QStringList names;
-    std::vector<double>
-        maxCount; // remaining duties; a maximum that is not a number counts by its leading number
+    // Remaining duties; a maximum that is not a number counts by its leading number. The two entries of a
+    // team are one agent and share one remaining maximum: maxShare gives, per entry, the entry whose
+    // maxCount it uses (itself, or for a team's second entry the first one).
+    std::vector<double> maxCount;
+    std::vector<int> maxShare;
     std::vector<TokenSet> avail;
     std::vector<TokenSet> availWork;
     std::vector<std::array<int, 10>> manualCount; // [agent][site 1..9]
@@ -85,8 +88,10 @@ struct GenerationTables {
 
     int agentCount() const { return int(initials.size()); }
     void resizeAgents(int n);
-    double remaining(int a) const { return maxCount[size_t(a)]; }
-    void setRemaining(int a, double value) { maxCount[size_t(a)] = value; }
+    double remaining(int a) const { return maxCount[size_t(maxShare[size_t(a)])]; }
+    void setRemaining(int a, double value) { maxCount[size_t(maxShare[size_t(a)])] = value; }
+    // Whether the entry holds its own remaining maximum (every entry but a team's second one).
+    bool ownsMaximum(int a) const { return maxShare[size_t(a)] == a; }
 
     // Removes a token, given as text, from a site's open slots / an agent's availability.
     void removeOpen(int site, const QString& token);

@@ -96,8 +96,10 @@ void DoManualBookkeeping(GenerationTables& tables) {
             }
         }
         // Every manual request counts against the maximum once, before the first site is filled, so
-        // that sites filled earlier already leave room for the requests at sites filled later.
-        tables.setRemaining(a, tables.remaining(a) - manualRecords);
+        // that sites filled earlier already leave room for the requests at sites filled later. Both
+        // entries of a team count the team's records, but their shared maximum is lowered once.
+        if (tables.ownsMaximum(a))
+            tables.setRemaining(a, tables.remaining(a) - manualRecords);
     }
 }
 

@@ -171,6 +171,45 @@ TEST(ScheduleCheck, FewestDaysApartAndWhoCouldStillTakeAGap) {
     EXPECT_FALSE(c.agents[1].canWork) << "BO is off on every slot of the month";
 }
 
+// A team is one agent: its two entries share one maximum at sites that are not linked, its manual record
+// lowers that maximum once, and the check shows the team's own maximum.
+TEST(ScheduleCheck, ATeamHoldsItsOwnMaximumOnceUnderEitherRoutine) {
+    for (const bool automatic : {true, false}) {
+        SCOPED_TRACE(automatic ? "automatic" : "rules");
+        OfficeRun run;
+        for (int n : {1, 2}) {
+            SiteSetup site;
+            site.number = n;
+            site.name = n == 1 ? QStringLiteral("North") : QStringLiteral("South");
+            site.am = everyDay(2);
+            run.addSite(site);
+        }
+        AgentSetup team;
+        team.name = QStringLiteral("Ida and Jon");
+        team.initials = QStringLiteral("I+J");
+        team.assigned = QStringLiteral("1 2");
+        team.maxTimes = 8;
+        team.manOn1 = QStringLiteral("3A");
+        team.manSite1 = 1;
+        run.addAgent(team);
+        if (automatic)
+            run.useAutomatic();
+        run.generate(1);
+        int records = 0;
+        for (int n = 1; n <= run.program.schedule.CalendarCount; ++n)
+            records += int(QString::fromStdString(run.calendar(n)).count(QStringLiteral("I+J_")));
+        EXPECT_EQ(records, 8) << "the request and seven generated duties";
+
+        const ScheduleCheck c = checkOf(run);
+        ASSERT_EQ(c.agents.size(), 1u);
+        EXPECT_EQ(c.agents[0].maximum, 8);
+        EXPECT_EQ(c.agents[0].duties, 8);
+        const QString line =
+            QStringLiteral("Ida and Jon (I+J)").leftJustified(30) + QStringLiteral("      8     8");
+        EXPECT_TRUE(ScheduleCheckText(c).contains(line)) << ScheduleCheckText(c).toStdString();
+    }
+}
+
 TEST(ScheduleCheck, NothingGeneratedIsNoCheck) {
     OfficeRun run;
     buildOffice(run);

@@ -1,18 +1,24 @@
 // rotaplan-cli run as a program: arguments, exit status, what it prints and the files it leaves.
 
 #include "OfficeBuilder.h"
+#include "cli/CliSession.h"
 #include "display_settings/DisplaySettings.h"
 #include "model/CalendarFiles.h"
+#include "platform/SingleCopyLock.h"
 #include "reports/AssignmentsReport.h"
 #include "reports/DatabaseReports.h"
 #include "workspace/Rendering.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace rp;
 using namespace rp::test;
@@ -375,4 +381,116 @@ TEST(Cli, GenerateExportsTheDutiesWhenAsked) {
     EXPECT_EQ(readFile(csv).count("\r\n"), duties + 1);
     EXPECT_TRUE(r.out.contains(QStringLiteral("Duties exported: %1, in 6 files").arg(duties)))
         << r.out.toStdString();
+}
+
+TEST(Cli, TheAssignmentsReportOfAMonthWithoutCalendarsListsEveryAgentWithoutDuties) {
+    // The only site is closed every day: no calendar is written, and the window shows an empty calendar 1.
+    OfficeRun office;
+    buildSmallOffice(office);
+    office.execute(QStringLiteral("UPDATE Sites SET fdSClose = '1-31'"));
+    const QString folder = office.folder.path();
+    DisplaySettings(office.program).loadAtStart();
+    office.generate(2);
+    const ScheduleState& s = office.program.schedule;
+    ASSERT_EQ(s.CalendarCount, 0);
+    const QString expected = BuildAssignmentsReport(s.AgentInitials, s.AgentNames,
+                                                    BuildAgentSummaries(s.AgentInitials, QString()));
+    EXPECT_EQ(expected.count(QStringLiteral(" (0).")), 3) << expected.toStdString();
+
+    const QStringList report{QStringLiteral("report"),           QStringLiteral("assignments"),
+                             QStringLiteral("--app-folder"),     folder,
+                             QStringLiteral("--rotation-start"), QStringLiteral("2")};
+    const CliResult r = runCli(report);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.bytes, expected.toUtf8());
+    EXPECT_EQ(r.err, QStringLiteral("Check site Data: Site has no time slots entered.\n"));
+
+    const CliResult second = runCli(report + QStringList{QStringLiteral("--calendar"), QStringLiteral("2")});
+    EXPECT_EQ(second.exitCode, 2);
+    EXPECT_EQ(second.err, QStringLiteral("rotaplan-cli: --calendar 2: the month has 0 calendars.\n"));
+}
+
+namespace {
+
+// Takes the folder's single-copy lock in a child process that then ends without giving it back: the lock
+// an ended program leaves behind.
+void leaveStaleLock(const QString& folder) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        SingleCopyLock lock(folder);
+        _exit(lock.take() == SingleCopyLock::Outcome::Taken ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(QFileInfo::exists(SingleCopyLock::filePath(folder)));
+}
+
+} // namespace
+
+TEST(Cli, TheCommandsThatWriteAreRefusedWhileALiveProgramHoldsTheFolder) {
+    OfficeRun office;
+    buildSmallOffice(office);
+    const QString folder = office.folder.path();
+    office.folder.write(QStringLiteral("0123.1"), "01A1XA__\r\n"); // a calendar the open window shows
+    {
+        // This process stands for the desktop program: it holds the lock as the program does while it runs.
+        SingleCopyLock desktop(folder);
+        ASSERT_EQ(desktop.take(), SingleCopyLock::Outcome::Taken);
+        const QStringList writing[] = {{QStringLiteral("generate")},
+                                       {QStringLiteral("check")},
+                                       {QStringLiteral("report"), QStringLiteral("assignments")}};
+        for (const QStringList& command : writing) {
+            const CliResult r = runCli(command + QStringList{QStringLiteral("--app-folder"), folder});
+            EXPECT_EQ(r.exitCode, 3) << command.join(' ').toStdString();
+            EXPECT_EQ(r.err,
+                      QStringLiteral("rotaplan-cli: the program folder %1 is open in the desktop program; "
+                                     "close the program, then run the command again.\n")
+                          .arg(folder));
+            EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+            EXPECT_EQ(office.generatedFiles(), QStringList{QStringLiteral("0123.1")});
+            EXPECT_EQ(office.calendar(1), "01A1XA__\r\n") << "the window's calendar stays";
+        }
+        // The database reports only read the office.
+        const CliResult agents = runCli(
+            {QStringLiteral("report"), QStringLiteral("agents"), QStringLiteral("--app-folder"), folder});
+        EXPECT_EQ(agents.exitCode, 0) << agents.err.toStdString();
+    }
+    const CliResult after = generateIn(office, {QStringLiteral("--rotation-start"), QStringLiteral("1")});
+    EXPECT_EQ(after.exitCode, 0) << after.err.toStdString();
+    EXPECT_EQ(office.calendar(1), records(QStringLiteral("01A1XA__")));
+    EXPECT_FALSE(QFileInfo::exists(SingleCopyLock::filePath(folder))) << "the command gives the lock back";
+}
+
+TEST(Cli, ALockLeftByAProgramThatEndedDoesNotBlock) {
+    OfficeRun office;
+    buildSmallOffice(office);
+    const QString folder = office.folder.path();
+    leaveStaleLock(folder);
+    const CliResult r = generateIn(office, {QStringLiteral("--rotation-start"), QStringLiteral("2")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(office.calendar(1), records(QStringLiteral("01A1YB__")));
+    EXPECT_FALSE(QFileInfo::exists(SingleCopyLock::filePath(folder)));
+}
+
+TEST(Cli, ACommandHoldsTheLockWhileItWritesSoTheDesktopProgramSeesItHeld) {
+    OfficeRun office;
+    buildSmallOffice(office);
+    const QString folder = office.folder.path();
+    CliArguments arguments;
+    arguments.command = CliArguments::Command::Generate;
+    arguments.appFolder = folder;
+    FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    {
+        CliSession session(arguments, QString(), out, out);
+        ASSERT_FALSE(session.open().has_value());
+        EXPECT_EQ(SingleCopyLock(folder).take(), SingleCopyLock::Outcome::Held) << "after opening";
+        EXPECT_FALSE(session.generate().has_value());
+        EXPECT_EQ(SingleCopyLock(folder).take(), SingleCopyLock::Outcome::Held) << "after generating";
+        EXPECT_EQ(session.program().schedule.CalendarCount, 1);
+    }
+    EXPECT_EQ(SingleCopyLock(folder).take(), SingleCopyLock::Outcome::Taken) << "once the command is done";
+    std::fclose(out);
 }

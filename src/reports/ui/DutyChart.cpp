@@ -34,9 +34,7 @@ QChart* NewDutyChart(const ScheduleCheck& check) {
         agents << a.initials;
         *duties << a.duties;
         top = std::max(top, a.duties);
-        // A team's maximum counts both of its entries.
-        const int entries = a.initials.contains(QLatin1Char('+')) ? 2 : 1;
-        if (a.maximum / entries < kNoMaximum) {
+        if (a.maximum < kNoMaximum) {
             maxima->append(double(i), a.maximum);
             top = std::max(top, a.maximum);
         }

@@ -9,8 +9,7 @@
 namespace rp {
 
 licnorpt::licnorpt(Ui& ui, const QString& appFolder, std::function<void()> startProgram, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen), ui_(ui),
-      lock_(std::make_unique<QLockFile>(appFolder + QStringLiteral("/rotaplan.lock"))),
+    : QWidget(parent, Qt::SplashScreen), ui_(ui), lock_(std::make_unique<SingleCopyLock>(appFolder)),
       startProgram_(std::move(startProgram)) {
     setObjectName(QStringLiteral("licnorpt"));
     setWindowTitle(QStringLiteral("Rotaplan"));
@@ -43,8 +42,7 @@ licnorpt::licnorpt(Ui& ui, const QString& appFolder, std::function<void()> start
 
 bool licnorpt::Form_Load() {
     Label3->setText(VersionLine());
-    lock_->setStaleLockTime(0);
-    if (!lock_->tryLock(0)) {
+    if (lock_->take() != SingleCopyLock::Outcome::Taken) {
         ui_.message(QStringLiteral("Another instance of the program is already runnning."),
                     QStringLiteral("Exiting Program"), Icon::Critical);
         close();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLockFile>
+#include "platform/SingleCopyLock.h"
+
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -29,7 +30,7 @@ public:
 
 private:
     Ui& ui_;
-    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<SingleCopyLock> lock_;
     std::function<void()> startProgram_;
 };
 

@@ -1,7 +1,8 @@
--- AgentTeams.ATeamGetsTwoEntriesWithTheirOwnMaximum
+-- AgentTeams.TheTwoEntriesOfATeamShareOneMaximum
 -- The site is filled by the rules routine with no rule switched on, so an agent alone takes, pass after
 -- pass, the first open slot of the fill order that it may take.
--- A team (A+B) gets two entries, each with its own maximum; the rotation is asked for 3 entries.
+-- A team (A+B) gets two entries, which share the team's one maximum: after the first entry's duty neither
+-- entry takes another. The rotation is asked for 3 entries.
 
 INSERT INTO Sites (fdSNum, fdSName, fdSClose, fdLink,
                    fdAM1, fdAM2, fdAM3, fdAM4, fdAM5, fdAM6, fdAM7,
