@@ -87,8 +87,11 @@ protected:
     static void addRow(QGridLayout* grid, int row, int column, const QString& label, QWidget* box,
                        QWidget* buddy = nullptr);
     QGroupBox* clickListFrame(const QString& title);
-    // The record boxes on the left, the click list on the right and the commands below.
-    void layOut(QLayout* boxes, QWidget* listFrame);
+    // The record boxes on the left, the room of the calendar beside them, the click list on the right and
+    // the commands below; size is the window's size without the calendar's room.
+    void layOut(QLayout* boxes, QWidget* listFrame, QSize size);
+    // Keeps the window within the screen's available area.
+    void fitScreen();
 
     // Handlers. A command runs after the check of the box being left; a box's check runs when the focus
     // leaves it and before every command.
@@ -107,7 +110,7 @@ protected:
     bool beginShow();
     void showScheduleMonth();
 
-    // The calendar, shown beside the date box it adds days to.
+    // The calendar, shown in a room of its own beside the boxes, level with the date box it adds days to.
     void showCalendar(bool shown);
     void showCalendarBeside(const EntryBox* box);
     // Adds the clicked day to a box holding at most room characters; a fuller box beeps (false).
@@ -160,6 +163,7 @@ private:
         QListWidget* list;
         DatePicker* calendar;
         QLabel* calendarNote;
+        QWidget* calendarRoom;
     };
 
     void runCommand(const std::function<void()>& handler);

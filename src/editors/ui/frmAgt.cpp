@@ -130,12 +130,11 @@ void frmAgt::buildScreen() {
     addRow(grid, 1, 2, QStringLiteral(" -> TIMES ON"), txtAOn2);
     grid->addWidget(lstAgtSitesOnly, 2, 1, 1, 3);
     fraClickList = clickListFrame(QStringLiteral(" Click List"));
-    layOut(left, fraClickList);
+    layOut(left, fraClickList, QSize(twips(11400), twips(7400)));
 
     const QList<EntryBox*> boxes = drawnBoxes();
     for (qsizetype i = 1; i < boxes.size(); ++i)
         setTabOrder(boxes[i - 1], boxes[i]);
-    resize(twips(11400), twips(7400));
 }
 
 void frmAgt::connectHandlers() {

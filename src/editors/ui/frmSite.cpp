@@ -139,7 +139,7 @@ void frmSite::buildScreen() {
     auto* fraHoliday = new QGroupBox(QStringLiteral("Holida&ys / Closed ( Eg.: 25 29-31 )"), this);
     left->addWidget(fraHoliday);
     (new QHBoxLayout(fraHoliday))->addWidget(txtHoliday);
-    layOut(left, clickListFrame(QStringLiteral("Click List")));
+    layOut(left, clickListFrame(QStringLiteral("Click List")), QSize(twips(10400), twips(7600)));
 
     QWidget* previous = txtSiteName;
     for (EntryBox* b : recordBoxes()) {
@@ -148,7 +148,6 @@ void frmSite::buildScreen() {
             previous = b;
         }
     }
-    resize(twips(10400), twips(7600));
 }
 
 void frmSite::connectHandlers() {
