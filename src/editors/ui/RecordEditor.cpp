@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -98,7 +99,7 @@ QGridLayout* RecordEditor::addFrame(QBoxLayout* column, const QString& title) {
 void RecordEditor::addRow(QGridLayout* grid, int row, int column, const QString& label, QWidget* box,
                           QWidget* buddy) {
     auto* l = new QLabel(label, grid->parentWidget());
-    if (label.contains(QLatin1Char('&')))
+    if (buddy || label.contains(QLatin1Char('&')))
         l->setBuddy(buddy ? buddy : box);
     grid->addWidget(l, row, column);
     grid->addWidget(box, row, column + 1);
@@ -310,22 +311,32 @@ void RecordEditor::ShowDashTip(const QString& text) {
 // Record steps
 
 void RecordEditor::rebuildList() {
-    cursor_.moveFirst();
-    c_.list->clear();
+    // The shown record is written first, and stays the current one (a record just added is the last).
+    const bool adding = cursor_.pendingNew();
+    cursor_.write();
     Recordset& rs = cursor_.rs();
+    const int place = adding ? rs.recordCount() - 1 : rs.hasCurrent() ? rs.position() : -1;
+    c_.list->clear();
     const Criterion all = Criterion::contains(QLatin1String(names_.listField), QString());
     if (rs.findFirst(all)) {
         do {
             c_.list->addItem(listEntry(rs));
         } while (rs.findNext(all));
     }
+    if (place >= 0)
+        rs.moveTo(place);
     cursor_.show();
 }
 
 void RecordEditor::showListed(const QString& value) {
+    // A change of what the list shows is written with the list rebuilt, so that it names every record as
+    // it now is.
+    if (listedChanged())
+        rebuildList();
     cursor_.moveFirst();
     cursor_.rs().findFirst(Criterion::equals(QLatin1String(names_.listField), value));
     cursor_.show();
+    SetBrowseButtons();
 }
 
 void RecordEditor::findLast(const QString& prompt) {
@@ -422,6 +433,18 @@ void RecordEditor::keyPressEvent(QKeyEvent* event) {
         if (!cursor_.isOpen())
             close();
         return;
+    }
+    // The key of a command not offered (NEXT on the last record, PREVIOUS on the first) beeps rather
+    // than going unnoticed.
+    if (event->modifiers() == Qt::AltModifier) {
+        const QKeySequence pressed(event->keyCombination());
+        for (const QPushButton* b :
+             {c_.add, c_.cancel, c_.remove, c_.find, c_.previous, c_.next, c_.help, c_.ok}) {
+            if (!b->isEnabled() && QKeySequence::mnemonic(b->text()) == pressed) {
+                program_.ui.beep();
+                return;
+            }
+        }
     }
     QDialog::keyPressEvent(event);
 }

@@ -112,7 +112,8 @@ void frmAgt::buildScreen() {
 
     auto* left = new QVBoxLayout;
     QGridLayout* grid = addFrame(left, QStringLiteral(" Name and Calendar Initials "));
-    addRow(grid, 0, 0, QStringLiteral("&NAME"), txtName);
+    // NEXT has the N: the name box is the first box, reached with Shift+Tab from the initials.
+    addRow(grid, 0, 0, QStringLiteral("NAME"), txtName, txtName);
     addRow(grid, 0, 2, QStringLiteral("&INITIALS"), txtIni);
     grid = addFrame(left, QStringLiteral(" Assigned Site(s) and Max duty times "));
     addRow(grid, 0, 0, QStringLiteral("&SITES ON"), txtAssign);
@@ -190,6 +191,10 @@ void frmAgt::Form_Show() {
 QString frmAgt::listEntry(const Recordset& rs) const {
     return AgentListEntry(rs.field(QStringLiteral("fdName")).toString(),
                           rs.field(QStringLiteral("fdInitial")).toString());
+}
+
+bool frmAgt::listedChanged() const {
+    return cursor().changed(txtName) || cursor().changed(txtIni);
 }
 
 QList<EntryBox*> frmAgt::drawnBoxes() const {
@@ -305,8 +310,10 @@ void frmAgt::cmdagtfind_Click() {
     if (Adding || !datagt().isOpen() || !checkBeforeMoving())
         return;
     try {
-        if (changeTest(false))
-            findLast(QStringLiteral("Which Agent?"));
+        if (!changeTest(false))
+            return;
+        findLast(QStringLiteral("Which Agent?"));
+        SetBrowseButtons();
     } catch (const Error& e) {
         reportFailure(e, kDuplicate, QStringLiteral("Error: "), QStringLiteral("FIND"));
     }
@@ -324,6 +331,7 @@ void frmAgt::cmdagtnext_Click() {
         if (datagt().rs().eof()) {
             datagt().moveLast();
             cmdagtnext->setEnabled(false);
+            program_.ui.beep();
         }
     } catch (const Error& e) {
         reportFailure(e, QStringLiteral("Error! ") + e.description, QStringLiteral("Error! "),
@@ -343,6 +351,7 @@ void frmAgt::cmdagtprev_Click() {
         if (datagt().rs().bof()) {
             datagt().moveFirst();
             cmdagtprev->setEnabled(false);
+            program_.ui.beep();
         }
     } catch (const Error& e) {
         reportFailure(e, QStringLiteral("Agt initials already in use. Change was not saved."),
