@@ -15,9 +15,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -29,20 +31,18 @@ QPushButton* command(QWidget* parent, const char* name, const QString& caption) 
     return CommandButton(parent, QLatin1String(name), caption);
 }
 
-// Places a popup widget (the calendar) beside a box inside their common window.
-void placeBeside(QWidget* popup, const QWidget* box) {
-    QWidget* window = popup->parentWidget();
-    if (!window)
-        return;
-    const QSize size = popup->sizeHint().expandedTo(popup->minimumSize());
-    popup->resize(size);
-    const QPoint topRight = box->mapTo(window, QPoint(box->width(), 0));
-    int x = topRight.x() + 8;
-    if (x + size.width() > window->width())
-        x = std::max(0, box->mapTo(window, QPoint(0, 0)).x() - size.width() - 8);
-    int y = std::min(topRight.y(), std::max(0, window->height() - size.height() - 24));
-    popup->move(x, std::max(0, y));
-    popup->raise();
+// Places the calendar and its note in the room kept for them beside the boxes, level with the box the
+// calendar writes into as far as the room allows. The room holds no control, so the calendar covers none.
+void placeInRoom(QWidget* calendar, QWidget* note, const QWidget* room, const QWidget* box) {
+    QWidget* window = room->window();
+    const QRect r(room->mapTo(window, QPoint(0, 0)), room->size());
+    const QSize size = calendar->sizeHint().expandedTo(calendar->minimumSizeHint()).boundedTo(r.size());
+    calendar->resize(size);
+    note->resize(size.width(), note->sizeHint().height());
+    const int lowest = r.y() + r.height() - size.height() - note->height();
+    const int y = std::max(r.y(), std::min(box->mapTo(window, QPoint(0, 0)).y(), lowest));
+    calendar->move(r.x(), y);
+    note->move(r.x(), y + size.height());
 }
 
 } // namespace
@@ -74,7 +74,7 @@ void RecordEditor::createControls(QListWidget*& list, DatePicker*& calendar, QLa
     *commands[5] = c_.next = command(this, names[5], QStringLiteral(">> &NEXT >>"));
     *commands[6] = c_.ok = command(this, names[6], QStringLiteral("OK/&EXIT"));
     *commands[7] = c_.cancel = command(this, "cmdCancel", QStringLiteral("&CANCEL ADD"));
-    // The calendar floats above the screen beside the box it writes into.
+    // The calendar floats above the screen, in its room beside the boxes (see layOut).
     calendar = c_.calendar = new DatePicker(this);
     c_.calendar->setObjectName(QLatin1String(names_.calendar));
     calendarNote = c_.calendarNote = new QLabel(QStringLiteral("Dbl click on calendar to remove."), this);
@@ -99,7 +99,7 @@ QGridLayout* RecordEditor::addFrame(QBoxLayout* column, const QString& title) {
 void RecordEditor::addRow(QGridLayout* grid, int row, int column, const QString& label, QWidget* box,
                           QWidget* buddy) {
     auto* l = new QLabel(label, grid->parentWidget());
-    if (label.contains(QLatin1Char('&')))
+    if (buddy || label.contains(QLatin1Char('&')))
         l->setBuddy(buddy ? buddy : box);
     grid->addWidget(l, row, column);
     grid->addWidget(box, row, column + 1);
@@ -111,9 +111,16 @@ QGroupBox* RecordEditor::clickListFrame(const QString& title) {
     return frame;
 }
 
-void RecordEditor::layOut(QLayout* boxes, QWidget* listFrame) {
+void RecordEditor::layOut(QLayout* boxes, QWidget* listFrame, QSize size) {
+    // The calendar's room: as wide as the calendar and tall enough for it and its note.
+    c_.calendarRoom = new QWidget(this);
+    c_.calendarRoom->setObjectName(QStringLiteral("calendarRoom"));
+    const QSize calendar = c_.calendar->sizeHint().expandedTo(c_.calendar->minimumSizeHint());
+    c_.calendarRoom->setMinimumSize(calendar.width(),
+                                    calendar.height() + c_.calendarNote->sizeHint().height());
     auto* top = new QHBoxLayout;
     top->addLayout(boxes, 3);
+    top->addWidget(c_.calendarRoom);
     top->addWidget(listFrame, 1);
     auto* commands = new QHBoxLayout;
     for (QPushButton* b : {c_.add, c_.cancel, c_.remove, c_.find, c_.previous, c_.next, c_.help, c_.ok})
@@ -121,6 +128,12 @@ void RecordEditor::layOut(QLayout* boxes, QWidget* listFrame) {
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
     all->addLayout(commands);
+    resize(size.width() + calendar.width() + top->spacing(), size.height());
+}
+
+void RecordEditor::fitScreen() {
+    if (const QScreen* s = screen())
+        resize(size().boundedTo(s->availableGeometry().size()));
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -179,6 +192,7 @@ void RecordEditor::showScheduleMonth() {
 bool RecordEditor::beginShow() {
     if (main_)
         main_->SetCurrentMonthGlobals();
+    fitScreen();
     showScheduleMonth();
     if (cursor_.isOpen())
         return true;
@@ -269,9 +283,7 @@ void RecordEditor::showCalendar(bool shown) {
 }
 
 void RecordEditor::showCalendarBeside(const EntryBox* box) {
-    placeBeside(c_.calendar, box);
-    c_.calendarNote->adjustSize();
-    c_.calendarNote->move(c_.calendar->x(), c_.calendar->y() + c_.calendar->height());
+    placeInRoom(c_.calendar, c_.calendarNote, c_.calendarRoom, box);
     showCalendar(true);
 }
 
@@ -299,22 +311,32 @@ void RecordEditor::ShowDashTip(const QString& text) {
 // Record steps
 
 void RecordEditor::rebuildList() {
-    cursor_.moveFirst();
-    c_.list->clear();
+    // The shown record is written first, and stays the current one (a record just added is the last).
+    const bool adding = cursor_.pendingNew();
+    cursor_.write();
     Recordset& rs = cursor_.rs();
+    const int place = adding ? rs.recordCount() - 1 : rs.hasCurrent() ? rs.position() : -1;
+    c_.list->clear();
     const Criterion all = Criterion::contains(QLatin1String(names_.listField), QString());
     if (rs.findFirst(all)) {
         do {
             c_.list->addItem(listEntry(rs));
         } while (rs.findNext(all));
     }
+    if (place >= 0)
+        rs.moveTo(place);
     cursor_.show();
 }
 
 void RecordEditor::showListed(const QString& value) {
+    // A change of what the list shows is written with the list rebuilt, so that it names every record as
+    // it now is.
+    if (listedChanged())
+        rebuildList();
     cursor_.moveFirst();
     cursor_.rs().findFirst(Criterion::equals(QLatin1String(names_.listField), value));
     cursor_.show();
+    SetBrowseButtons();
 }
 
 void RecordEditor::findLast(const QString& prompt) {
@@ -411,6 +433,18 @@ void RecordEditor::keyPressEvent(QKeyEvent* event) {
         if (!cursor_.isOpen())
             close();
         return;
+    }
+    // The key of a command not offered (NEXT on the last record, PREVIOUS on the first) beeps rather
+    // than going unnoticed.
+    if (event->modifiers() == Qt::AltModifier) {
+        const QKeySequence pressed(event->keyCombination());
+        for (const QPushButton* b :
+             {c_.add, c_.cancel, c_.remove, c_.find, c_.previous, c_.next, c_.help, c_.ok}) {
+            if (!b->isEnabled() && QKeySequence::mnemonic(b->text()) == pressed) {
+                program_.ui.beep();
+                return;
+            }
+        }
     }
     QDialog::keyPressEvent(event);
 }

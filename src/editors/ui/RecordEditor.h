@@ -63,9 +63,12 @@ protected:
     RecordEditor(Program& program, frmCalendar* mainWindow, QWidget* parent, const Names& names);
 
     BoundCursor& cursor() { return cursor_; }
+    const BoundCursor& cursor() const { return cursor_; }
 
-    // The click list's entry for the current record.
+    // The click list's entry for the current record, and whether the shown record's boxes that the entry
+    // is made of were changed.
     virtual QString listEntry(const Recordset& rs) const = 0;
+    virtual bool listedChanged() const = 0;
     // The boxes hidden while the screen is drawn, and the boxes usable only with a record to show.
     virtual QList<EntryBox*> drawnBoxes() const = 0;
     virtual QList<EntryBox*> recordBoxes() const = 0;
@@ -83,12 +86,16 @@ protected:
     EntryBox* entryBox(const char* name, KeyRule rule, int limit, const QString& tip = {});
     // A frame of labelled boxes in a column of the screen.
     QGridLayout* addFrame(QBoxLayout* column, const QString& title);
-    // A label and its box side by side; a label with a mnemonic gives the focus to its buddy (the box).
+    // A label and its box side by side. The label names its buddy (the box, or the one given); a label
+    // with a mnemonic gives the buddy the focus.
     static void addRow(QGridLayout* grid, int row, int column, const QString& label, QWidget* box,
                        QWidget* buddy = nullptr);
     QGroupBox* clickListFrame(const QString& title);
-    // The record boxes on the left, the click list on the right and the commands below.
-    void layOut(QLayout* boxes, QWidget* listFrame);
+    // The record boxes on the left, the room of the calendar beside them, the click list on the right and
+    // the commands below; size is the window's size without the calendar's room.
+    void layOut(QLayout* boxes, QWidget* listFrame, QSize size);
+    // Keeps the window within the screen's available area.
+    void fitScreen();
 
     // Handlers. A command runs after the check of the box being left; a box's check runs when the focus
     // leaves it and before every command.
@@ -107,7 +114,7 @@ protected:
     bool beginShow();
     void showScheduleMonth();
 
-    // The calendar, shown beside the date box it adds days to.
+    // The calendar, shown in a room of its own beside the boxes, level with the date box it adds days to.
     void showCalendar(bool shown);
     void showCalendarBeside(const EntryBox* box);
     // Adds the clicked day to a box holding at most room characters; a fuller box beeps (false).
@@ -122,8 +129,9 @@ protected:
     bool cancelAdding();
 
     // Record steps; failures are thrown as Error.
+    // Writes the shown record and refills the click list; the written record stays on screen.
     void rebuildList();
-    // Shows the first record whose list field holds the value.
+    // Shows the first record whose list field holds the value, with NEXT and PREVIOUS offered again.
     void showListed(const QString& value);
     // Asks for a text and shows the last record whose list field contains it (the first record when
     // none does).
@@ -160,6 +168,7 @@ private:
         QListWidget* list;
         DatePicker* calendar;
         QLabel* calendarNote;
+        QWidget* calendarRoom;
     };
 
     void runCommand(const std::function<void()>& handler);

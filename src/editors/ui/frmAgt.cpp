@@ -112,7 +112,8 @@ void frmAgt::buildScreen() {
 
     auto* left = new QVBoxLayout;
     QGridLayout* grid = addFrame(left, QStringLiteral(" Name and Calendar Initials "));
-    addRow(grid, 0, 0, QStringLiteral("&NAME"), txtName);
+    // NEXT has the N: the name box is the first box, reached with Shift+Tab from the initials.
+    addRow(grid, 0, 0, QStringLiteral("NAME"), txtName, txtName);
     addRow(grid, 0, 2, QStringLiteral("&INITIALS"), txtIni);
     grid = addFrame(left, QStringLiteral(" Assigned Site(s) and Max duty times "));
     addRow(grid, 0, 0, QStringLiteral("&SITES ON"), txtAssign);
@@ -130,12 +131,11 @@ void frmAgt::buildScreen() {
     addRow(grid, 1, 2, QStringLiteral(" -> TIMES ON"), txtAOn2);
     grid->addWidget(lstAgtSitesOnly, 2, 1, 1, 3);
     fraClickList = clickListFrame(QStringLiteral(" Click List"));
-    layOut(left, fraClickList);
+    layOut(left, fraClickList, QSize(twips(11400), twips(7400)));
 
     const QList<EntryBox*> boxes = drawnBoxes();
     for (qsizetype i = 1; i < boxes.size(); ++i)
         setTabOrder(boxes[i - 1], boxes[i]);
-    resize(twips(11400), twips(7400));
 }
 
 void frmAgt::connectHandlers() {
@@ -191,6 +191,10 @@ void frmAgt::Form_Show() {
 QString frmAgt::listEntry(const Recordset& rs) const {
     return AgentListEntry(rs.field(QStringLiteral("fdName")).toString(),
                           rs.field(QStringLiteral("fdInitial")).toString());
+}
+
+bool frmAgt::listedChanged() const {
+    return cursor().changed(txtName) || cursor().changed(txtIni);
 }
 
 QList<EntryBox*> frmAgt::drawnBoxes() const {
@@ -306,8 +310,10 @@ void frmAgt::cmdagtfind_Click() {
     if (Adding || !datagt().isOpen() || !checkBeforeMoving())
         return;
     try {
-        if (changeTest(false))
-            findLast(QStringLiteral("Which Agent?"));
+        if (!changeTest(false))
+            return;
+        findLast(QStringLiteral("Which Agent?"));
+        SetBrowseButtons();
     } catch (const Error& e) {
         reportFailure(e, kDuplicate, QStringLiteral("Error: "), QStringLiteral("FIND"));
     }
@@ -325,6 +331,7 @@ void frmAgt::cmdagtnext_Click() {
         if (datagt().rs().eof()) {
             datagt().moveLast();
             cmdagtnext->setEnabled(false);
+            program_.ui.beep();
         }
     } catch (const Error& e) {
         reportFailure(e, QStringLiteral("Error! ") + e.description, QStringLiteral("Error! "),
@@ -344,6 +351,7 @@ void frmAgt::cmdagtprev_Click() {
         if (datagt().rs().bof()) {
             datagt().moveFirst();
             cmdagtprev->setEnabled(false);
+            program_.ui.beep();
         }
     } catch (const Error& e) {
         reportFailure(e, QStringLiteral("Agt initials already in use. Change was not saved."),

@@ -91,6 +91,7 @@ public:
 
 protected:
     QString listEntry(const Recordset& rs) const override;
+    bool listedChanged() const override;
     QList<EntryBox*> drawnBoxes() const override;
     QList<EntryBox*> recordBoxes() const override { return drawnBoxes(); }
     void afterListFilled() override;

@@ -139,7 +139,7 @@ void frmSite::buildScreen() {
     auto* fraHoliday = new QGroupBox(QStringLiteral("Holida&ys / Closed ( Eg.: 25 29-31 )"), this);
     left->addWidget(fraHoliday);
     (new QHBoxLayout(fraHoliday))->addWidget(txtHoliday);
-    layOut(left, clickListFrame(QStringLiteral("Click List")));
+    layOut(left, clickListFrame(QStringLiteral("Click List")), QSize(twips(10400), twips(7600)));
 
     QWidget* previous = txtSiteName;
     for (EntryBox* b : recordBoxes()) {
@@ -148,7 +148,6 @@ void frmSite::buildScreen() {
             previous = b;
         }
     }
-    resize(twips(10400), twips(7600));
 }
 
 void frmSite::connectHandlers() {
@@ -195,6 +194,10 @@ QString frmSite::listEntry(const Recordset& rs) const {
     return rs.field(QStringLiteral("fdSName")).toString();
 }
 
+bool frmSite::listedChanged() const {
+    return cursor().changed(txtSiteName);
+}
+
 QList<EntryBox*> frmSite::drawnBoxes() const {
     return {txtSiteNum, txtSiteName, txtSLink, txtHoliday};
 }
@@ -232,12 +235,13 @@ bool frmSite::checkBeforeMoving() {
     return true;
 }
 
-// Find, Next and Previous first write a site being added and rebuild the list.
-void frmSite::leaveAdding() {
-    if (!Adding)
-        return;
+// Find, Next and Previous first write a site being added, or a site renamed, and rebuild the list; false
+// when that write failed (and was reported).
+bool frmSite::writeListedChange() {
+    if (!Adding && !listedChanged())
+        return true;
     Adding = false;
-    UpdateSiteList();
+    return UpdateSiteList();
 }
 
 bool frmSite::UpdateSiteList() {
@@ -347,7 +351,8 @@ void frmSite::cmdSiteFind_Click() {
     if (!datSite().isOpen() || !checkBeforeMoving())
         return;
     try {
-        leaveAdding();
+        if (!writeListedChange())
+            return;
         findLast(QStringLiteral("Which Site?"));
         SetBrowseButtons();
     } catch (const Error& e) {
@@ -359,7 +364,8 @@ void frmSite::cmdSiteNext_Click() {
     if (!datSite().isOpen() || !checkBeforeMoving())
         return;
     try {
-        leaveAdding();
+        if (!writeListedChange())
+            return;
         SetBrowseButtons();
         if (!datSite().rs().eof())
             datSite().moveNext();
@@ -367,6 +373,7 @@ void frmSite::cmdSiteNext_Click() {
         if (datSite().rs().eof()) {
             datSite().moveLast();
             cmdSiteNext->setEnabled(false);
+            program_.ui.beep();
         }
     } catch (const Error& e) {
         report(e, QStringLiteral("Error:%1. Site Next.").arg(e.number),
@@ -378,13 +385,15 @@ void frmSite::cmdSitePrev_Click() {
     if (!datSite().isOpen() || !checkBeforeMoving())
         return;
     try {
-        leaveAdding();
+        if (!writeListedChange())
+            return;
         if (!datSite().rs().bof())
             datSite().movePrevious();
         SetBrowseButtons();
         if (datSite().rs().bof()) {
             datSite().moveFirst();
             cmdSitePrev->setEnabled(false);
+            program_.ui.beep();
         }
     } catch (const Error& e) {
         report(e, QStringLiteral("Error:%1. Site Previous.").arg(e.number), QStringLiteral("Error"),

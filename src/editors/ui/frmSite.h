@@ -66,6 +66,7 @@ public:
 
 protected:
     QString listEntry(const Recordset& rs) const override;
+    bool listedChanged() const override;
     QList<EntryBox*> drawnBoxes() const override;
     QList<EntryBox*> recordBoxes() const override;
     void afterFirstShow() override;
@@ -75,7 +76,7 @@ private:
     void buildScreen();
     void connectHandlers();
     bool checkBeforeMoving();
-    void leaveAdding();
+    bool writeListedChange();
     void report(const Error& e, const QString& duplicateText, const QString& otherPrefix,
                 const QString& title);
 };
