@@ -22,6 +22,8 @@ public:
     // Ends the document, which sends it to the printer.
     virtual bool endDocument() = 0;
     virtual Error lastError() const = 0;
+    // The file the pages go to when the user chose one in place of a printer; empty for a printer.
+    virtual QString outputFile() const { return {}; }
 };
 
 } // namespace rp

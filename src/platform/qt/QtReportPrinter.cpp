@@ -127,4 +127,8 @@ Error QtReportPrinter::lastError() const {
     return kPrinterError;
 }
 
+QString QtReportPrinter::outputFile() const {
+    return printer_->outputFormat() == QPrinter::PdfFormat ? printer_->outputFileName() : QString();
+}
+
 } // namespace rp

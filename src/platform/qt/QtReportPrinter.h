@@ -35,6 +35,7 @@ public:
     bool newPage() override;
     bool endDocument() override;
     Error lastError() const override;
+    QString outputFile() const override;
 
 private:
     explicit QtReportPrinter(std::unique_ptr<QPrinter> printer);

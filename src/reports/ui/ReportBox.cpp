@@ -43,6 +43,11 @@ PrintOutcome PrintReport(Ui& ui, const OpenPrinter& open, const std::function<bo
     ui.setBusy(true);
     const bool printed = print(*printer);
     ui.setBusy(false);
+    if (printed && !printer->outputFile().isEmpty()) {
+        ui.message(QStringLiteral("Saved to ") + printer->outputFile(), QStringLiteral("Printing"),
+                   Icon::Information);
+        return PrintOutcome::Saved;
+    }
     if (printed)
         return PrintOutcome::Printed;
     failure = printer->lastError();

@@ -24,9 +24,11 @@ QPushButton* NewReportButton(QWidget* parent, const QString& name, const QString
 void SetReportBoxText(QPlainTextEdit* box, const QString& text);
 QString ReportBoxText(const QPlainTextEdit* box);
 
-enum class PrintOutcome { Cancelled, Printed, Failed };
+enum class PrintOutcome { Cancelled, Printed, Saved, Failed };
 // Prints with the printer the user opens: nothing happens when that is cancelled; the busy pointer shows
-// while print produces the pages. On a failure, failure holds the printer's error.
+// while print produces the pages. Pages that went to a file are reported here as "Saved to FILE"
+// (Saved); those sent to a printer are the caller's to report (Printed). On a failure, failure holds the
+// printer's error.
 PrintOutcome PrintReport(Ui& ui, const OpenPrinter& open, const std::function<bool(ReportPrinter&)>& print,
                          Error& failure);
 

@@ -244,8 +244,8 @@ TEST_F(ReportTest, EachReportPrintsToPdf) {
     const QString assignmentsPdf = folder.file(QStringLiteral("assignments.pdf"));
     assignments().openPrinter = [&] { return QtReportPrinter::toPdf(assignmentsPdf); };
     clickButton(assignments(), "cmdRptPrint");
-    EXPECT_EQ(ui.texts(), (QStringList{QStringLiteral("Your report has been sent to the printer"),
-                                       QStringLiteral("Report sent to printer")}));
+    EXPECT_EQ(ui.texts(), (QStringList{QStringLiteral("Saved to ") + agentsPdf,
+                                       QStringLiteral("Saved to ") + assignmentsPdf}));
 
     const QString agents = pdfText(agentsPdf).value_or(QString());
     EXPECT_TRUE(agents.contains(QStringLiteral("ROTAPLAN REPORT. Agent Report."))) << agents;
