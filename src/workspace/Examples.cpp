@@ -2,8 +2,11 @@
 
 #include "backup/OfficeCheck.h"
 #include "platform/Error.h"
+#include "platform/Files.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace rp {
@@ -65,6 +68,37 @@ std::optional<QString> MakeExampleCopy(const QString& appFolder, const ExampleSe
         throw;
     }
     return target;
+}
+
+std::optional<QString> MakeExampleTheOffice(const QString& example, const QString& office,
+                                            const QString& backupFolder, const QDateTime& when,
+                                            const CopyRoutines& copies) {
+    const bool hadBackupFolder = QFileInfo::exists(backupFolder);
+    const auto failed = [&](const QString& what, const Error& e) {
+        if (!hadBackupFolder)
+            QDir().rmdir(backupFolder); // only when it is empty
+        return what + QStringLiteral(": ") + e.description + QStringLiteral(". The office was not replaced.");
+    };
+    std::optional<QString> backup;
+    try {
+        if (QFileInfo::exists(office))
+            backup = WriteDatedBackup(office, backupFolder, when, copies);
+    } catch (const Error& e) {
+        return failed(QStringLiteral("The safety copy of the office could not be written to ") + backupFolder,
+                      e);
+    }
+    try {
+        // The folder would allow the rename; a mark the user set on the file is honoured all the same.
+        if (QFileInfo::exists(office) && isMarkedReadOnly(office))
+            throw Error::runtime(err::PermissionDenied);
+        copies.database(example, office).commit();
+    } catch (const Error& e) {
+        if (backup)
+            QFile::remove(*backup);
+        return failed(QStringLiteral("The example could not be copied over the office database ") + office,
+                      e);
+    }
+    return std::nullopt;
 }
 
 void RemoveExampleCopies(const QString& appFolder) {

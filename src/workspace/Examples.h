@@ -29,6 +29,13 @@ QString ExampleCopiesFolder(const QString& appFolder);
 // Throws Error when the copy cannot be written.
 std::optional<QString> MakeExampleCopy(const QString& appFolder, const ExampleSetup& example,
                                        const CopyRoutines& copies);
+// Makes an example's working copy the office database, keeping the replaced office under its dated name
+// in the backup folder first. Nothing when done; otherwise the message that names the file that failed,
+// with the office database and the backup folder left as they were. An office marked read-only is not
+// replaced.
+std::optional<QString> MakeExampleTheOffice(const QString& example, const QString& office,
+                                            const QString& backupFolder, const QDateTime& when,
+                                            const CopyRoutines& copies);
 // Deletes the working copies.
 void RemoveExampleCopies(const QString& appFolder);
 

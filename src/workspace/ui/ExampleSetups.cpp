@@ -2,7 +2,6 @@
 
 #include "model/CalendarFiles.h"
 #include "platform/ErrorReport.h"
-#include "platform/Files.h"
 #include "platform/Ui.h"
 #include "workspace/Examples.h"
 #include "workspace/ui/DesktopSession.h"
@@ -11,8 +10,6 @@
 #include "workspace/ui/menunew.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -130,37 +127,13 @@ void ExampleSetups::cmdSetAsDefault_Click() {
         return;
     }
     session_.controller->windows.closeOfficeWindows();
-    const QString office = program.paths.officeDatabase();
-    const QString backupFolder = program.paths.file(QStringLiteral("Backup"));
-    // A failure names the file that failed and keeps the example in use, with the office database and the
-    // Backup folder as they were.
-    const auto refuse = [&](const QString& what, const Error& e) {
+    const std::optional<QString> failure =
+        MakeExampleTheOffice(program.paths.DatabasePath, program.paths.officeDatabase(),
+                             program.paths.file(QStringLiteral("Backup")), now(), copies);
+    if (failure) {
+        // The example stays in use, with the office database and the Backup folder as they were.
         ui.setBusy(false);
-        ui.message(what + QStringLiteral(": ") + e.description +
-                       QStringLiteral(". The office was not replaced."),
-                   QStringLiteral("Example Default"), Icon::Critical);
-    };
-    // The dated safety copy comes first; the office database is replaced only once it is written.
-    const bool hadBackupFolder = QFileInfo::exists(backupFolder);
-    std::optional<QString> backup;
-    try {
-        if (QFileInfo::exists(office))
-            backup = WriteDatedBackup(office, backupFolder, now(), copies);
-    } catch (const Error& e) {
-        refuse(QStringLiteral("The safety copy of the office could not be written to ") + backupFolder, e);
-        return;
-    }
-    try {
-        // An office marked read-only is not replaced, although its folder would allow it.
-        if (QFileInfo::exists(office) && isMarkedReadOnly(office))
-            throw Error::runtime(err::PermissionDenied);
-        copies.database(program.paths.DatabasePath, office).commit();
-    } catch (const Error& e) {
-        if (backup)
-            QFile::remove(*backup);
-        if (!hadBackupFolder)
-            QDir().rmdir(backupFolder);
-        refuse(QStringLiteral("The example could not be copied over the office database ") + office, e);
+        ui.message(*failure, QStringLiteral("Example Default"), Icon::Critical);
         return;
     }
     leaveExample();
