@@ -535,62 +535,38 @@ TEST(Cli, ParsesItsArgumentsAsOtherToolsDo) {
     buildSmallOffice(office);
     const QString folder = office.folder.path();
     const QByteArray monthFile = office.folder.read(QStringLiteral("settings/month.dat"));
-    const QString version = QStringLiteral(ROTAPLAN_VERSION);
     const struct {
-        QStringList args;
+        const char* args; // split at blanks; the program folder is given after the command
         int exitCode;
-        QString out; // the whole standard output, when given
-        QString err; // a part of standard error
+        const char* text; // status 2: what the message names; status 0: the whole output (none: the usage)
     } cases[] = {
-        {{QStringLiteral("--version")}, 0, QStringLiteral("rotaplan-cli %1\n").arg(version), {}},
-        {{QStringLiteral("-v")}, 0, QStringLiteral("rotaplan-cli %1\n").arg(version), {}},
-        {{QStringLiteral("check"), QStringLiteral("-h")}, 0, CliUsage(), {}},
-        {{QStringLiteral("generate"), QStringLiteral("--month")}, 2, {}, QStringLiteral("'--month'")},
-        {{QStringLiteral("generate"), QStringLiteral("--month"), QStringLiteral("2027-13")},
-         2,
-         {},
-         "--month"},
-        {{QStringLiteral("check"), QStringLiteral("--month=2027-00")}, 2, {}, QStringLiteral("--month")},
-        {{QStringLiteral("generate"), QStringLiteral("--month"), QStringLiteral("27-02")},
-         2,
-         {},
-         QStringLiteral("--month")},
-        {{QStringLiteral("report"), QStringLiteral("assignments"), QStringLiteral("--month=abcd")},
-         2,
-         {},
-         "--month"},
-        {{QStringLiteral("generate"), QStringLiteral("--month"), QStringLiteral("0999-02")},
-         2,
-         {},
-         "--month"},
-        {{QStringLiteral("report"), QStringLiteral("sites"), QStringLiteral("--month=2027-02")},
-         2,
-         {},
-         "'--month'"},
-        {{QStringLiteral("generate"), QStringLiteral("--generate")}, 2, {}, QStringLiteral("'--generate'")},
-        {{QStringLiteral("generate"), QStringLiteral("--fill-gaps=yes")},
-         2,
-         {},
-         QStringLiteral("'--fill-gaps'")},
-        {{QStringLiteral("check"), QStringLiteral("--rotation-start=x")},
-         2,
-         {},
-         QStringLiteral("--rotation-start")},
-        {{QStringLiteral("check"), QStringLiteral("extra")}, 2, {}, QStringLiteral("'extra'")},
+        {"--version", 0, "rotaplan-cli " ROTAPLAN_VERSION "\n"},
+        {"-v", 0, "rotaplan-cli " ROTAPLAN_VERSION "\n"},
+        {"check -h", 0, nullptr},
+        {"generate --month", 2, "'--month'"},
+        {"generate --month 2027-13", 2, "--month"},
+        {"check --month=2027-00", 2, "--month"},
+        {"generate --month 27-02", 2, "--month"},
+        {"report assignments --month=abcd", 2, "--month"},
+        {"generate --month 0999-02", 2, "--month"},
+        {"report sites --month=2027-02", 2, "'--month'"},
+        {"generate --generate", 2, "'--generate'"},
+        {"generate --fill-gaps=yes", 2, "'--fill-gaps'"},
+        {"check --rotation-start=x", 2, "--rotation-start"},
+        {"check extra", 2, "'extra'"},
     };
     for (const auto& c : cases) {
-        const QStringList args =
-            c.args.size() > 1
-                ? c.args.mid(0, 1) + QStringList{QStringLiteral("--app-folder=") + folder} + c.args.mid(1)
-                : c.args;
+        QStringList args = QString::fromLatin1(c.args).split(QLatin1Char(' '));
+        if (args.size() > 1)
+            args.insert(1, QStringLiteral("--app-folder=") + folder);
         const CliResult r = runCli(args);
         const std::string shown = args.join(' ').toStdString();
         EXPECT_EQ(r.exitCode, c.exitCode) << shown << "\n" << r.err.toStdString();
-        if (!c.out.isNull()) {
-            EXPECT_EQ(r.out, c.out) << shown;
-        }
-        if (c.exitCode == 2) {
-            EXPECT_TRUE(r.err.startsWith(QStringLiteral("rotaplan-cli: ")) && r.err.contains(c.err))
+        if (c.exitCode == 0) {
+            EXPECT_EQ(r.out, c.text ? QString::fromLatin1(c.text) : CliUsage()) << shown;
+        } else {
+            EXPECT_TRUE(r.err.startsWith(QStringLiteral("rotaplan-cli: ")) &&
+                        r.err.contains(QLatin1String(c.text)))
                 << shown << "\n"
                 << r.err.toStdString();
             EXPECT_TRUE(r.out.isEmpty()) << shown;
@@ -603,8 +579,7 @@ TEST(Cli, ParsesItsArgumentsAsOtherToolsDo) {
     desktop.start(QStringLiteral(ROTAPLAN_PATH), {QStringLiteral("--version")});
     ASSERT_TRUE(desktop.waitForFinished(60000));
     EXPECT_EQ(desktop.exitCode(), 0);
-    EXPECT_EQ(QString::fromUtf8(desktop.readAllStandardOutput()),
-              QStringLiteral("rotaplan %1\n").arg(version));
+    EXPECT_EQ(desktop.readAllStandardOutput(), QByteArray("rotaplan " ROTAPLAN_VERSION "\n"));
 }
 
 TEST(Cli, AValueMayFollowItsOptionAfterASpaceOrAnEqualsSign) {
@@ -621,7 +596,7 @@ TEST(Cli, AValueMayFollowItsOptionAfterASpaceOrAnEqualsSign) {
     EXPECT_EQ(a.exitCode, 0) << a.err.toStdString();
     EXPECT_EQ(b.exitCode, 0) << b.err.toStdString();
     EXPECT_EQ(spaced.generatedFiles(), (QStringList{"0123.1", "0123.1D", "0123.2", "0123.2D"}));
-    EXPECT_EQ(calendarFileContents(spaced), calendarFileContents(joined));
+    EXPECT_TRUE(calendarFileContents(spaced) == calendarFileContents(joined));
 }
 
 TEST(Cli, AGivenMonthIsGeneratedAndCheckedWithoutChangingTheMonthSetting) {
@@ -682,7 +657,7 @@ TEST(Cli, CheckAndReportDescribeTheScheduleTheFolderHolds) {
             checked[a[QStringLiteral("initials")].toString()] = a[QStringLiteral("duties")].toInt();
     }
     EXPECT_EQ(checked, dutiesInFiles(office, QStringLiteral("0123")));
-    EXPECT_EQ(calendarFileContents(office), generated) << "the check generated again";
+    EXPECT_TRUE(calendarFileContents(office) == generated) << "the check generated again";
 
     // The report lists the agents in the office database's order, with their duties of the calendar.
     const QStringList report =
@@ -692,7 +667,7 @@ TEST(Cli, CheckAndReportDescribeTheScheduleTheFolderHolds) {
     const CliResult second = runCli(report);
     EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_EQ(first.bytes, second.bytes);
-    EXPECT_EQ(calendarFileContents(office), generated) << "the report generated again";
+    EXPECT_TRUE(calendarFileContents(office) == generated) << "the report generated again";
     DisplaySettings(office.program).loadAtStart();
     GenerationTables tables(1, 2023);
     ASSERT_EQ(LoadAgents(office.program, tables), AgentLoad::Loaded);
