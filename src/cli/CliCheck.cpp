@@ -1,4 +1,4 @@
-// rotaplan-cli check: the month generated, then its schedule check as text or JSON.
+// rotaplan-cli check: the schedule check of the month's schedule, as text or JSON.
 #include "check/CheckReport.h"
 #include "check/ScheduleCheck.h"
 #include "cli/CliSession.h"
@@ -6,8 +6,9 @@
 namespace rp {
 
 int RunCheck(CliSession& session, const CliArguments& arguments) {
-    if (const std::optional<int> stopped = session.generate())
+    if (const std::optional<int> stopped = session.schedule())
         return *stopped;
+    session.warnAboutMonth(); // the check reads the days off and requests too
     const ScheduleCheckRun run = CheckSchedule(session.program());
     if (!run.check) {
         session.complain(run.problem);

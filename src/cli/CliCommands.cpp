@@ -8,12 +8,17 @@ namespace rp {
 int RunCli(const QStringList& args, const QString& executableDir, FILE* out, FILE* err) {
     const CliParse parse = ParseCliArguments(args);
     if (!parse.problem.isEmpty()) {
-        std::fprintf(err, "rotaplan-cli: %s\n\n%s", qUtf8Printable(parse.problem), CliUsage());
+        std::fprintf(err, "rotaplan-cli: %s\n\n%s", qUtf8Printable(parse.problem),
+                     qUtf8Printable(CliUsage()));
         return kExitUsage;
     }
     const CliArguments& arguments = parse.arguments;
     if (arguments.command == CliArguments::Command::Help) {
-        std::fputs(CliUsage(), out);
+        std::fputs(qUtf8Printable(CliUsage()), out);
+        return kExitOk;
+    }
+    if (arguments.command == CliArguments::Command::Version) {
+        std::fputs(qUtf8Printable(CliVersionText()), out);
         return kExitOk;
     }
     CliSession session(arguments, executableDir, out, err);
@@ -27,6 +32,7 @@ int RunCli(const QStringList& args, const QString& executableDir, FILE* out, FIL
     case CliArguments::Command::Report:
         return RunReport(session, arguments);
     case CliArguments::Command::Help:
+    case CliArguments::Command::Version:
         break;
     }
     return kExitOk;

@@ -1,5 +1,5 @@
 // rotaplan-cli report: the agent and site reports of the office database, and the assignments-by-agent
-// report of a calendar of the month generated, as the report windows build them.
+// report of a calendar of the month's schedule, as the report windows build them.
 #include "cli/CliSession.h"
 #include "model/CalendarFiles.h"
 #include "platform/ErrorReport.h"
@@ -31,7 +31,7 @@ int databaseReport(CliSession& session, int reportType) {
 }
 
 int assignmentsReport(CliSession& session, int calendar) {
-    if (const std::optional<int> stopped = session.generate())
+    if (const std::optional<int> stopped = session.schedule())
         return *stopped;
     const Program& program = session.program();
     const ScheduleState& s = program.schedule;

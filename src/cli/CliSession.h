@@ -13,7 +13,8 @@
 namespace rp {
 
 // What every command of rotaplan-cli does first: find or prepare the program folder and load its
-// settings, then, for the commands that need a month, generate it as the desktop program does.
+// settings, then, for the commands that need a month, read its schedule from the folder's calendar files
+// or generate it as the desktop program does.
 class CliSession {
 public:
     CliSession(const CliArguments& arguments, const QString& executableDir, FILE* out, FILE* err);
@@ -25,6 +26,13 @@ public:
     // Generates the month; an exit status when the generation stopped or the database failed (the
     // message has been printed).
     std::optional<int> generate();
+    // The month's schedule: the calendar files the folder holds for the month, with the agents in the
+    // office database's order; the month is generated when there are none, or when the arguments ask for
+    // a new generation. An exit status as for generate().
+    std::optional<int> schedule();
+    // Warns, once, when --month names another month than settings/month.dat, whose days the agents' days
+    // off and requests were entered for.
+    void warnAboutMonth();
 
     Program& program() { return *program_; }
     const GenerationSummary& summary() const { return summary_; }
@@ -35,8 +43,10 @@ public:
     void complain(const QString& text) const;
 
 private:
-    bool writesIntoFolder() const;
+    bool usesCalendarFiles() const;
     std::optional<int> lockFolder(const QString& folder);
+    int calendarFilesOfMonth() const;
+    std::optional<int> readSchedule(int calendarCount);
 
     const CliArguments& arguments_;
     QString executableDir_;
@@ -45,8 +55,11 @@ private:
     StreamUi ui_;
     std::unique_ptr<SingleCopyLock> lock_;
     std::unique_ptr<Program> program_;
+    MonthSetting monthFile_; // as settings/month.dat holds it
+    MonthSetting month_;     // the month of the command
     GenerationSummary summary_;
     bool generated_ = false;
+    bool warned_ = false;
 };
 
 // The commands, each with its session opened.

@@ -66,7 +66,8 @@ private:
         state_.CalendarCount = 0;
         links_.clear();
 
-        const MonthSetting month = ReadMonthFile(program_.paths.MonthFilePath);
+        const MonthSetting month =
+            options_.month ? *options_.month : ReadMonthFile(program_.paths.MonthFilePath);
         tune_ = ReadTuneFile(program_.paths.TuneFilePath);
         state_.LetterYes = program_.display.m_LetterYes;
         state_.LetterNo = program_.display.m_LetterNo;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/AgentLoader.h"
+#include "model/EngineSettings.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,8 @@ struct GenerationOptions {
     std::function<void()> showFirstCalendar;
     // Runs the gap-filling pass after the sites are filled; when not set, settings/FillGaps.dat decides.
     std::optional<bool> fillGaps;
+    // The month to generate; when not set, the one of settings/month.dat. The file is never written here.
+    std::optional<MonthSetting> month;
 };
 
 // What a generation did, for the command-line summary and for tests.
@@ -35,10 +38,10 @@ struct GenerationSummary {
     std::optional<int> gapsFilled;    // slots the gap-filling pass filled, when it ran
 };
 
-// Generates the month of settings/month.dat for every site of the office database in use: deletes the
-// previous calendar files, loads sites and agents, places manual requests, fills each site (fewest open
-// slots first) by the automatic routine or the user's rules, merges linked pairs and writes one
-// calendar file pair per calendar. Messages go through the program's Ui.
+// Generates the month of settings/month.dat (or the one of the options) for every site of the office database
+// in use: deletes the previous calendar files, loads sites and agents, places manual requests, fills each
+// site (fewest open slots first) by the automatic routine or the user's rules, merges linked pairs and writes
+// one calendar file pair per calendar. Messages go through the program's Ui.
 GenerationSummary Generate(Program& program, const GenerationOptions& options);
 
 // The rule summary of a generation.

@@ -3,6 +3,7 @@
 #include "OfficeBuilder.h"
 #include "cli/CliSession.h"
 #include "display_settings/DisplaySettings.h"
+#include "generator/AgentLoader.h"
 #include "model/CalendarFiles.h"
 #include "platform/SingleCopyLock.h"
 #include "reports/AssignmentsReport.h"
@@ -11,12 +12,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <map>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -493,4 +496,193 @@ TEST(Cli, ACommandHoldsTheLockWhileItWritesSoTheDesktopProgramSeesItHeld) {
     }
     EXPECT_EQ(SingleCopyLock(folder).take(), SingleCopyLock::Outcome::Taken) << "once the command is done";
     std::fclose(out);
+}
+
+namespace {
+
+// Twenty agent entries over the two sites of the busy office: a new generation with a random start of
+// the working order is most unlikely to repeat the last one.
+void buildLargeOffice(OfficeRun& office) {
+    buildBusyOffice(office);
+    for (int i = 0; i < 14; ++i)
+        office.addAgent(QStringLiteral("Q%1").arg(i), QStringLiteral("1 2"));
+}
+
+// Duties per agent (initials without their padding) in the month's calendar files.
+QMap<QString, int> dutiesInFiles(const OfficeRun& office, const QString& prefix) {
+    QMap<QString, int> duties;
+    for (int n = 1; QFileInfo::exists(office.folder.file(prefix + QStringLiteral(".%1").arg(n))); ++n) {
+        for (const QString& r :
+             SplitRecords(ReadRecordText(office.folder.file(prefix + QStringLiteral(".%1").arg(n))))) {
+            if (r.mid(4) != QLatin1String("AGT?"))
+                duties[QString(r.mid(4)).remove(QLatin1Char('_'))] += 1;
+        }
+    }
+    return duties;
+}
+
+std::map<QString, QByteArray> calendarFileContents(const OfficeRun& office) {
+    std::map<QString, QByteArray> contents;
+    for (const QString& name : office.generatedFiles())
+        contents[name] = office.folder.read(name);
+    return contents;
+}
+
+} // namespace
+
+TEST(Cli, ParsesItsArgumentsAsOtherToolsDo) {
+    OfficeRun office;
+    buildSmallOffice(office);
+    const QString folder = office.folder.path();
+    const QByteArray monthFile = office.folder.read(QStringLiteral("settings/month.dat"));
+    const struct {
+        const char* args; // split at blanks; the program folder is given after the command
+        int exitCode;
+        const char* text; // status 2: what the message names; status 0: the whole output (none: the usage)
+    } cases[] = {
+        {"--version", 0, "rotaplan-cli " ROTAPLAN_VERSION "\n"},
+        {"-v", 0, "rotaplan-cli " ROTAPLAN_VERSION "\n"},
+        {"check -h", 0, nullptr},
+        {"generate --month", 2, "'--month'"},
+        {"generate --month 2027-13", 2, "--month"},
+        {"check --month=2027-00", 2, "--month"},
+        {"generate --month 27-02", 2, "--month"},
+        {"report assignments --month=abcd", 2, "--month"},
+        {"generate --month 0999-02", 2, "--month"},
+        {"report sites --month=2027-02", 2, "'--month'"},
+        {"generate --generate", 2, "'--generate'"},
+        {"generate --fill-gaps=yes", 2, "'--fill-gaps'"},
+        {"check --rotation-start=x", 2, "--rotation-start"},
+        {"check extra", 2, "'extra'"},
+    };
+    for (const auto& c : cases) {
+        QStringList args = QString::fromLatin1(c.args).split(QLatin1Char(' '));
+        if (args.size() > 1)
+            args.insert(1, QStringLiteral("--app-folder=") + folder);
+        const CliResult r = runCli(args);
+        const std::string shown = args.join(' ').toStdString();
+        EXPECT_EQ(r.exitCode, c.exitCode) << shown << "\n" << r.err.toStdString();
+        if (c.exitCode == 0) {
+            EXPECT_EQ(r.out, c.text ? QString::fromLatin1(c.text) : CliUsage()) << shown;
+        } else {
+            EXPECT_TRUE(r.err.startsWith(QStringLiteral("rotaplan-cli: ")) &&
+                        r.err.contains(QLatin1String(c.text)))
+                << shown << "\n"
+                << r.err.toStdString();
+            EXPECT_TRUE(r.out.isEmpty()) << shown;
+        }
+        EXPECT_TRUE(office.generatedFiles().isEmpty()) << shown;
+        EXPECT_EQ(office.folder.read(QStringLiteral("settings/month.dat")), monthFile) << shown;
+    }
+    // The desktop program answers before it looks for a display.
+    QProcess desktop;
+    desktop.start(QStringLiteral(ROTAPLAN_PATH), {QStringLiteral("--version")});
+    ASSERT_TRUE(desktop.waitForFinished(60000));
+    EXPECT_EQ(desktop.exitCode(), 0);
+    EXPECT_EQ(desktop.readAllStandardOutput(), QByteArray("rotaplan " ROTAPLAN_VERSION "\n"));
+}
+
+TEST(Cli, AValueMayFollowItsOptionAfterASpaceOrAnEqualsSign) {
+    OfficeRun spaced;
+    OfficeRun joined;
+    for (OfficeRun* office : {&spaced, &joined})
+        buildBusyOffice(*office);
+    const CliResult a =
+        runCli({QStringLiteral("generate"), QStringLiteral("--app-folder"), spaced.folder.path(),
+                QStringLiteral("--rotation-start"), QStringLiteral("4")});
+    const CliResult b =
+        runCli({QStringLiteral("generate"), QStringLiteral("--app-folder=") + joined.folder.path(),
+                QStringLiteral("--rotation-start=4")});
+    EXPECT_EQ(a.exitCode, 0) << a.err.toStdString();
+    EXPECT_EQ(b.exitCode, 0) << b.err.toStdString();
+    EXPECT_EQ(spaced.generatedFiles(), (QStringList{"0123.1", "0123.1D", "0123.2", "0123.2D"}));
+    EXPECT_TRUE(calendarFileContents(spaced) == calendarFileContents(joined));
+}
+
+TEST(Cli, AGivenMonthIsGeneratedAndCheckedWithoutChangingTheMonthSetting) {
+    OfficeRun office; // settings/month.dat: January 2023
+    SiteSetup s;
+    s.am = everyDay(1);
+    office.addSite(s);
+    office.addAgent(QStringLiteral("XA"));
+    const QByteArray monthFile = office.folder.read(QStringLiteral("settings/month.dat"));
+    const QStringList inFolder{QStringLiteral("--app-folder"), office.folder.path()};
+
+    const CliResult r =
+        runCli(QStringList{QStringLiteral("generate"), QStringLiteral("--month"), QStringLiteral("2027-02")} +
+               inFolder);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(office.folder.read(QStringLiteral("settings/month.dat")), monthFile);
+    EXPECT_EQ(office.generatedFiles(), (QStringList{"0227.1", "0227.1D"}));
+    QStringList february = SplitRecords(ReadRecordText(office.folder.file(QStringLiteral("0227.1"))));
+    QStringList expected;
+    for (int day = 1; day <= 28; ++day)
+        expected << tokenOf(2027, 2, day, 'A') + QStringLiteral("XA__");
+    february.sort();
+    EXPECT_EQ(february, expected);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Month: 2/2027"))) << r.out.toStdString();
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("rotaplan-cli: warning: --month 2027-02 ")) &&
+                r.err.contains(QStringLiteral("days off and requests are read as days of 2/2027")))
+        << r.err.toStdString();
+
+    // The check reads that month's calendar files; the month of the settings gives no warning.
+    const CliResult check =
+        runCli(QStringList{QStringLiteral("check"), QStringLiteral("--month=2027-02")} + inFolder);
+    EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
+    EXPECT_TRUE(check.out.startsWith(QStringLiteral("SCHEDULE CHECK. 2/2027.\n"))) << check.out.toStdString();
+    EXPECT_EQ(office.generatedFiles(), (QStringList{"0227.1", "0227.1D"}));
+    const CliResult same =
+        runCli(QStringList{QStringLiteral("generate"), QStringLiteral("--month=2023-01")} + inFolder);
+    EXPECT_EQ(same.exitCode, 0);
+    EXPECT_TRUE(same.err.isEmpty()) << same.err.toStdString();
+    EXPECT_EQ(office.folder.read(QStringLiteral("settings/month.dat")), monthFile);
+}
+
+TEST(Cli, CheckAndReportDescribeTheScheduleTheFolderHolds) {
+    OfficeRun office;
+    buildLargeOffice(office);
+    const QString folder = office.folder.path();
+    const QStringList inFolder{QStringLiteral("--app-folder"), folder};
+    ASSERT_EQ(runCli(QStringList{QStringLiteral("generate")} + inFolder).exitCode, 0);
+    const auto generated = calendarFileContents(office);
+    ASSERT_EQ(generated.size(), 4u);
+
+    const CliResult check = runCli(QStringList{QStringLiteral("check"), QStringLiteral("--json")} + inFolder);
+    EXPECT_TRUE(check.exitCode == 0 || check.exitCode == 1) << check.err.toStdString();
+    QMap<QString, int> checked;
+    for (const QJsonValue agent :
+         QJsonDocument::fromJson(check.bytes).object()[QStringLiteral("agents")].toArray()) {
+        const QJsonObject a = agent.toObject();
+        if (a[QStringLiteral("duties")].toInt() > 0)
+            checked[a[QStringLiteral("initials")].toString()] = a[QStringLiteral("duties")].toInt();
+    }
+    EXPECT_EQ(checked, dutiesInFiles(office, QStringLiteral("0123")));
+    EXPECT_TRUE(calendarFileContents(office) == generated) << "the check generated again";
+
+    // The report lists the agents in the office database's order, with their duties of the calendar.
+    const QStringList report =
+        QStringList{QStringLiteral("report"), QStringLiteral("assignments"), QStringLiteral("--calendar=2")} +
+        inFolder;
+    const CliResult first = runCli(report);
+    const CliResult second = runCli(report);
+    EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_EQ(first.bytes, second.bytes);
+    EXPECT_TRUE(calendarFileContents(office) == generated) << "the report generated again";
+    DisplaySettings(office.program).loadAtStart();
+    GenerationTables tables(1, 2023);
+    ASSERT_EQ(LoadAgents(office.program, tables), AgentLoad::Loaded);
+    const QString expected = BuildAssignmentsReport(
+        tables.initials, tables.names,
+        BuildAgentSummaries(tables.initials, ReadRecordText(office.folder.file(QStringLiteral("0123.2")))));
+    EXPECT_EQ(first.bytes, expected.toUtf8());
+
+    // Calendar files the desktop program left are read as they are, and --generate replaces them.
+    office.folder.write(QStringLiteral("0123.1"), "01A1AGT?\r\n");
+    const CliResult left = runCli(QStringList{QStringLiteral("check")} + inFolder);
+    EXPECT_EQ(left.exitCode, 1);
+    EXPECT_TRUE(left.out.contains(QStringLiteral("AGT? SLOTS: 1."))) << left.out.toStdString();
+    const CliResult anew =
+        runCli(QStringList{QStringLiteral("check"), QStringLiteral("--generate")} + inFolder);
+    EXPECT_NE(office.folder.read(QStringLiteral("0123.1")), QByteArray("01A1AGT?\r\n"));
+    EXPECT_FALSE(anew.out.contains(QStringLiteral("AGT? SLOTS: 1.\n"))) << anew.out.toStdString();
 }
