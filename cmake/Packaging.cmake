@@ -8,11 +8,27 @@
 #   share/man/man1/                      the manual pages, compressed (packaging/man)
 #   share/doc/rotaplan/                  the copyright file and the changelog (NEWS, compressed)
 #   share/bash-completion/completions/   the bash completion of rotaplan-cli
+#   share/lintian/overrides/rotaplan     the lintian tags that do not apply, each with its reason
 #
 # The programs find share/rotaplan relative to their own folder (LocateResources), so the installed tree can
 # be moved to any prefix.
 
 install(TARGETS rotaplan rotaplan-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (the package's) also drops the compilers' notes, as Debian's own packages do.
+install(CODE "set(rotaplan_objcopy \"${CMAKE_OBJCOPY}\")\nset(rotaplan_bindir \"${CMAKE_INSTALL_BINDIR}\")")
+install(CODE [[
+    if(CMAKE_INSTALL_DO_STRIP AND rotaplan_objcopy)
+        foreach(program rotaplan rotaplan-cli)
+            execute_process(COMMAND "${rotaplan_objcopy}" --remove-section=.comment
+                                    "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${rotaplan_bindir}/${program}"
+                            COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+    endif()
+]])
+
+# The lintian overrides, each with its reason.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME rotaplan)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rotaplan)

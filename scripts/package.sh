@@ -45,9 +45,10 @@ for folder in "$(pwd -P)" "$(cd "$build" && pwd -P)"; do
     fi
 done
 
-# Debian's own checks of the package. Overrides, each with its reason, are in packaging/lintian/.
+# Debian's own checks of the package (`lintian -i` explains a tag). The tags that do not apply are overridden,
+# each with its reason, in packaging/debian/lintian-overrides.
 echo "Running lintian on $deb"
-if ! lintian --info --pedantic --fail-on error,warning "$deb"; then
+if ! lintian --display-info --pedantic --fail-on error,warning "$deb"; then
     echo "package.sh: lintian found errors or warnings in $deb" >&2
     exit 1
 fi
