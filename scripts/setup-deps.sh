@@ -15,8 +15,9 @@ packages=(
     libgtest-dev libbenchmark-dev sqlite3 poppler-utils fonts-dejavu-core
     # a second, independent reader of the iCalendar files
     python3-icalendar
-    # the icon's PNG sizes drawn from its SVG, and the Debian package (dpkg-shlibdeps, file)
-    librsvg2-bin dpkg-dev file
+    # the icon's PNG sizes drawn from its SVG, the Debian package (dpkg-shlibdeps, file) and its checks:
+    # lintian, and groff and man-db for the manual pages (groff, man, lexgrog)
+    librsvg2-bin dpkg-dev file lintian groff-base man-db
     # the programs in a real window (tests/gui): an X server of their own, a session bus, the
     # accessibility bus and its Python client, X window tools; the desktop files' validators
     xvfb xauth dbus at-spi2-core python3-pyatspi xdotool x11-utils desktop-file-utils appstream
