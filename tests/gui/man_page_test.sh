@@ -36,7 +36,8 @@ if [ -z "$cli_page" ]; then
 else
     # The page as text, its \- turned into -, holds every option the program's help names.
     text=$(sed 's/\\-/-/g' "$cli_page")
-    options=$("$cli" --help | grep -oE -- '--[a-z][a-z-]*' | sort -u)
+    # The options are those the help's option list opens a line with ("  --month YYYY-MM  ...").
+    options=$("$cli" --help | grep -oE -- '^ +(-[a-z], )?--[a-z][a-z-]*' | grep -oE -- '--[a-z][a-z-]*' | sort -u)
     [ -n "$options" ] || fail "$cli --help lists no option"
     for option in $options; do
         grep -qF -- "$option" <<<"$text" || fail "rotaplan-cli.1 does not describe $option"
