@@ -3,25 +3,20 @@
 # benchmark) with Debian's hardening build flags, installed by CPack into /usr, its dependencies read from the
 # shared libraries the programs use (dpkg-shlibdeps).
 #
-#   scripts/package.sh [build-folder]        the build folder is build/package unless given
+#   scripts/package.sh [build-folder]        the build folder is build/release unless given
 #
-# The package is left in the build folder, build/package/rotaplan_<version>_<architecture>.deb; install it
-# with `sudo apt-get install ./build/package/rotaplan_*.deb`. The script fails when lintian reports any error
+# The build folder is the one scripts/run.sh builds and starts the program from: after run.sh only what
+# changed since is built again. The package is left in the build folder,
+# build/release/rotaplan_<version>_<architecture>.deb; install it with
+# `sudo apt-get install ./build/release/rotaplan_*.deb`. The script fails when lintian reports any error
 # or warning; its informational and pedantic remarks are shown but do not fail it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=${1:-build/package}
+build=${1:-build/release}
 
-scripts/setup-deps.sh
-
-# Debian's build flags: fortified functions, stack protector, read-only relocations bound at start, and the
-# source folder mapped away from the debugging information. Given on the command line, they replace those of
-# an earlier configuration of the same folder.
-flags() { DEB_BUILD_MAINT_OPTIONS=hardening=+bindnow dpkg-buildflags --get "$1"; }
-cmake --preset release -B "$build" -DROTAPLAN_BUILD_TESTS=OFF -DROTAPLAN_BUILD_BENCH=OFF \
-    -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" \
-    -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" -DCMAKE_SHARED_LINKER_FLAGS="$(flags LDFLAGS)"
+scripts/setup-deps.sh package
+scripts/configure-release.sh "$build"
 cmake --build "$build"
 rm -f "$build"/rotaplan_*.deb
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$build"

@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup-deps.sh
-cmake --preset release
+# Only what building and running the programs needs; scripts/test.sh installs the test tools.
+scripts/setup-deps.sh run
+scripts/configure-release.sh
 # The desktop program, its command-line companion and the resources a new program folder is filled from.
 cmake --build --preset release --target rotaplan rotaplan-cli rotaplan_resources
 
