@@ -1,7 +1,7 @@
 # Installation (`cmake --install`) and the Debian package (`cpack -G DEB`, see scripts/package.sh).
 #
 #   bin/rotaplan, bin/rotaplan-cli       the programs
-#   share/rotaplan/                      settings, help, Examples, Times: what a new program folder is filled
+#   share/rotaplan/                      settings, help, Examples: what a new program folder is filled
 #                                        with (resources/CMakeLists.txt)
 #   share/applications/, share/icons/hicolor/, share/metainfo/
 #                                        the menu entry, the icon and the AppStream entry (packaging/)

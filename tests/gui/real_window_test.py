@@ -253,7 +253,7 @@ def install(cmake, build_dir, prefix):
         if not os.access(os.path.join(prefix, "bin", program), os.X_OK):
             raise Failure(f"cmake --install did not install bin/{program}")
     for resource in ("settings/DefaultSettings.dat", "settings/month.dat", "help/NEWUSER.txt",
-                     "Examples/OneOffice.mdb", "Times"):
+                     "Examples/OneOffice.mdb"):
         if not os.path.exists(os.path.join(prefix, "share", "rotaplan", resource)):
             raise Failure(f"cmake --install did not install share/rotaplan/{resource}")
 
