@@ -29,9 +29,10 @@ struct OptionSpec {
 
 // Every option of rotaplan-cli, in the order of the usage text.
 const OptionSpec kOptions[] = {
-    {"app-folder", "DIR", kCommands,
-     "the program folder (default: the folder the desktop program uses; it is\n"
-     "created and filled with the installed settings and examples when missing)"},
+    {"app-folder", "DIR", kGlobal | kCommands,
+     "the program folder, before or after the command (default: the folder the\n"
+     "desktop program uses; it is created and filled with the installed settings\n"
+     "and examples when missing)"},
     {"month", "YYYY-MM", kGenerating,
      "the month to generate or to read (a year from 1000 to 9999) instead of the\n"
      "one in settings/month.dat, which stays as it is; the agents' days off and\n"
@@ -202,6 +203,9 @@ CliParse ParseCliArguments(const QStringList& args) {
         a.command = Command::Version;
         return p;
     }
+    // --app-folder may stand before the command; one after it wins.
+    if (!readValues(global, kGlobal, a, p.problem))
+        return p;
     const QStringList rest = global.positionalArguments();
     if (rest.isEmpty()) {
         p.problem = QStringLiteral("a command is needed.");

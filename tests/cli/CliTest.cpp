@@ -585,7 +585,8 @@ TEST(Cli, ParsesItsArgumentsAsOtherToolsDo) {
 TEST(Cli, AValueMayFollowItsOptionAfterASpaceOrAnEqualsSign) {
     OfficeRun spaced;
     OfficeRun joined;
-    for (OfficeRun* office : {&spaced, &joined})
+    OfficeRun before; // the program folder named before the command
+    for (OfficeRun* office : {&spaced, &joined, &before})
         buildBusyOffice(*office);
     const CliResult a =
         runCli({QStringLiteral("generate"), QStringLiteral("--app-folder"), spaced.folder.path(),
@@ -593,10 +594,15 @@ TEST(Cli, AValueMayFollowItsOptionAfterASpaceOrAnEqualsSign) {
     const CliResult b =
         runCli({QStringLiteral("generate"), QStringLiteral("--app-folder=") + joined.folder.path(),
                 QStringLiteral("--rotation-start=4")});
+    const CliResult c =
+        runCli({QStringLiteral("--app-folder"), before.folder.path(), QStringLiteral("generate"),
+                QStringLiteral("--rotation-start"), QStringLiteral("4")});
     EXPECT_EQ(a.exitCode, 0) << a.err.toStdString();
     EXPECT_EQ(b.exitCode, 0) << b.err.toStdString();
+    EXPECT_EQ(c.exitCode, 0) << c.err.toStdString();
     EXPECT_EQ(spaced.generatedFiles(), (QStringList{"0123.1", "0123.1D", "0123.2", "0123.2D"}));
     EXPECT_TRUE(calendarFileContents(spaced) == calendarFileContents(joined));
+    EXPECT_TRUE(calendarFileContents(spaced) == calendarFileContents(before));
 }
 
 TEST(Cli, AGivenMonthIsGeneratedAndCheckedWithoutChangingTheMonthSetting) {
