@@ -20,7 +20,7 @@ enum Place : unsigned {
     kGenerating = kGenerate | kCheck | kAssignments,
 };
 
-struct OptionSpec {
+struct OptionEntry {
     const char* names; // comma-separated, the short one first
     const char* value; // the value's name; none for a switch
     unsigned places;
@@ -28,7 +28,7 @@ struct OptionSpec {
 };
 
 // Every option of rotaplan-cli, in the order of the usage text.
-const OptionSpec kOptions[] = {
+const OptionEntry kOptions[] = {
     {"app-folder", "DIR", kGlobal | kCommands,
      "the program folder, before or after the command (default: the folder the\n"
      "desktop program uses; it is created and filled with the installed settings\n"
@@ -55,14 +55,14 @@ const OptionSpec kOptions[] = {
     {"v,version", nullptr, kGlobal | kCommands, "print the version of rotaplan-cli"},
 };
 
-QStringList namesOf(const OptionSpec& spec) {
-    return QString::fromLatin1(spec.names).split(QLatin1Char(','));
+QStringList namesOf(const OptionEntry& entry) {
+    return QString::fromLatin1(entry.names).split(QLatin1Char(','));
 }
 
-const OptionSpec* specNamed(const QString& name) {
-    for (const OptionSpec& spec : kOptions) {
-        if (namesOf(spec).contains(name))
-            return &spec;
+const OptionEntry* entryNamed(const QString& name) {
+    for (const OptionEntry& entry : kOptions) {
+        if (namesOf(entry).contains(name))
+            return &entry;
     }
     return nullptr;
 }
@@ -70,10 +70,10 @@ const OptionSpec* specNamed(const QString& name) {
 void addOptions(QCommandLineParser& parser, unsigned places) {
     // "-name" is the long option "name", so that a message names the option as typed.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.places & places)
-            parser.addOption(QCommandLineOption(namesOf(spec), QString::fromLatin1(spec.help),
-                                                QString::fromLatin1(spec.value ? spec.value : "")));
+    for (const OptionEntry& entry : kOptions) {
+        if (entry.places & places)
+            parser.addOption(QCommandLineOption(namesOf(entry), QString::fromLatin1(entry.help),
+                                                QString::fromLatin1(entry.value ? entry.value : "")));
     }
 }
 
@@ -143,8 +143,8 @@ std::optional<MonthSetting> monthOf(const QString& text, QString& problem) {
 bool readValues(const QCommandLineParser& parser, unsigned place, CliArguments& a, QString& problem) {
     // Only the options the parser was given are asked for: it warns about any other.
     auto given = [&](const QString& name) {
-        const OptionSpec* spec = specNamed(name);
-        return spec && (spec->places & place) && parser.isSet(name);
+        const OptionEntry* entry = entryNamed(name);
+        return entry && (entry->places & place) && parser.isSet(name);
     };
     a.generate = given(QStringLiteral("generate"));
     a.fillGaps = given(QStringLiteral("fill-gaps"));
@@ -258,8 +258,8 @@ CliParse ParseCliArguments(const QStringList& args) {
         }
         named += QLatin1Char(' ') + a.report;
         for (const QString& name : parser.optionNames()) {
-            const OptionSpec* spec = specNamed(name);
-            if (spec && !(spec->places & place)) {
+            const OptionEntry* entry = entryNamed(name);
+            if (entry && !(entry->places & place)) {
                 p.problem = QStringLiteral("Unknown option '%1' for %2.").arg(typedOption(own, name), named);
                 return p;
             }
@@ -303,15 +303,15 @@ QString CliUsage() {
         "\n"
         "Options take their value as '--option VALUE' or '--option=VALUE':\n");
     constexpr int kHelpColumn = 23;
-    for (const OptionSpec& spec : kOptions) {
+    for (const OptionEntry& entry : kOptions) {
         QStringList names;
-        for (const QString& name : namesOf(spec))
+        for (const QString& name : namesOf(entry))
             names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
         QString label = QStringLiteral("  ") + names.join(QStringLiteral(", "));
-        if (spec.value)
-            label += QLatin1Char(' ') + QLatin1String(spec.value);
+        if (entry.value)
+            label += QLatin1Char(' ') + QLatin1String(entry.value);
         label = label.leftJustified(kHelpColumn - 1) + QLatin1Char(' ');
-        const QStringList lines = QString::fromLatin1(spec.help).split(QLatin1Char('\n'));
+        const QStringList lines = QString::fromLatin1(entry.help).split(QLatin1Char('\n'));
         text += label + lines.first() + QLatin1Char('\n');
         for (qsizetype i = 1; i < lines.size(); ++i)
             text += QString(kHelpColumn, QLatin1Char(' ')) + lines[i] + QLatin1Char('\n');
