@@ -36,6 +36,8 @@ frmDrive::frmDrive(Ui& ui, QWidget* parent) : QDialog(parent), homeFolder(QDir::
     setModal(true);
     Drive1 = new QListWidget(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
+    // The list has no caption beside it: a screen reader reads this name.
+    Drive1->setAccessibleName(QStringLiteral("Drives"));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
